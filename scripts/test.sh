@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds and runs the whole test suite. Installs what it needs first.
+#   scripts/test.sh          normal build (build/normal)
+#   scripts/test.sh asan     AddressSanitizer + UndefinedBehaviorSanitizer build (build/asan)
+#   scripts/test.sh tsan     ThreadSanitizer build of the threaded tests (build/tsan)
+#   scripts/test.sh all      all of the above, as CI runs them
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+mode="${1:-normal}"
+"$root/scripts/install-deps.sh"
+
+jobs="$(nproc)"
+run() { # <build dir> <cmake args...> -- <ctest args...>
+  local dir="$1"; shift
+  local cfg=() ct=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do cfg+=("$1"); shift; done
+  [ $# -gt 0 ] && shift
+  ct=("$@")
+  echo "== $mode: configure and build in $dir"
+  cmake -S "$root" -B "$root/$dir" -G Ninja "${cfg[@]}" >/dev/null
+  cmake --build "$root/$dir" -j "$jobs"
+  echo "== $mode: tests"
+  ctest --test-dir "$root/$dir" --output-on-failure -j "$jobs" "${ct[@]}"
+}
+
+case "$mode" in
+  normal)
+    run build/normal -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTIX_SANITIZE= ;;
+  asan)
+    export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:abort_on_error=1"
+    export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+    run build/asan -DCMAKE_BUILD_TYPE=Debug -DVANTIX_SANITIZE=address ;;
+  tsan)
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+    run build/tsan -DCMAKE_BUILD_TYPE=Debug -DVANTIX_SANITIZE=thread -- -L threaded ;;
+  all)
+    for m in normal asan tsan; do "$0" "$m"; done ;;
+  *)
+    echo "usage: $0 [normal|asan|tsan|all]" >&2; exit 2 ;;
+esac
