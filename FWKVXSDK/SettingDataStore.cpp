@@ -1,0 +1,289 @@
+// The job store: the class operations of SettingData that keep one XML file
+// per job, "Job-<number>.xml", flat in the job folder.
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+
+#include "FWKVXSDK/EnumExtensions.h"
+#include "FWKVXSDK/JobXmlWriter.h"
+#include "FWKVXSDK/SettingData.h"
+#include "FWKVXSDK/XMLDictionary.h"
+
+namespace {
+
+constexpr std::string_view kFilePrefix = "Job-";
+constexpr std::string_view kFileExtension = "xml";
+constexpr std::string_view kFolderName = "fernwick-vantix";
+
+std::string homeFolder()
+{
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
+        return home;
+    }
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::string buffer(size > 0 ? static_cast<size_t>(size) : 16384, '\0');
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr
+        && found->pw_dir != nullptr) {
+        return found->pw_dir;
+    }
+    return std::string();
+}
+
+std::string withoutTrailingSlashes(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/') {
+        path.pop_back();
+    }
+    return path;
+}
+
+std::string joinPath(const std::string& folder, std::string_view name)
+{
+    std::string path = folder;
+    if (path.empty() || path.back() != '/') {
+        path += '/';
+    }
+    path += name;
+    return path;
+}
+
+std::string fileName(std::string_view number)
+{
+    std::string name(kFilePrefix);
+    name += number;
+    name += '.';
+    name += kFileExtension;
+    return name;
+}
+
+// The number exactly as the job list writes it: decimal digits, no sign, no
+// leading zero, within range. Only such a number names a file that the listing
+// reports and reading by number finds again.
+bool isCanonicalNumber(std::string_view text)
+{
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return false;
+    }
+    int64_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && std::to_string(value) == text;
+}
+
+// The job number a directory entry stands for, if it is a job file.
+std::optional<int64_t> numberOfEntry(std::string_view name)
+{
+    size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || name.substr(dot + 1) != kFileExtension) {
+        return std::nullopt;
+    }
+    std::string_view stem = name.substr(0, dot);
+    if (stem.substr(0, kFilePrefix.size()) != kFilePrefix) {
+        return std::nullopt; // not a file the store wrote
+    }
+    std::string digits(stem.substr(kFilePrefix.size()));
+    if (digits.empty()) {
+        return 0; // "Job-.xml": a job saved without a number
+    }
+    // Read the number the way the name's digits have always been read, then
+    // keep it only when the name is exactly the one reading by number opens:
+    // "Job-012.xml" or "Job- 5.xml" would otherwise list a job nobody finds.
+    errno = 0;
+    long long value = std::strtoll(digits.c_str(), nullptr, 10);
+    if (errno != 0 || std::to_string(value) != digits) {
+        return std::nullopt;
+    }
+    return static_cast<int64_t>(value);
+}
+
+bool isRegularFile(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::string> textOf(const XMLDict& node, std::string_view key)
+{
+    const XMLValue* value = node.find(key);
+    if (value != nullptr && value->isString()) {
+        return *value->string();
+    }
+    return std::nullopt; // missing, or a shape only a tampered file has
+}
+
+bool writeAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        ssize_t written = ::write(fd, data.data(), data.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        data.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+void syncFolder(const std::string& folder)
+{
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Writes the whole document to a new private file beside the target and then
+// renames it over the target, so the target is always either the previous
+// complete file or the new one. Leaves no temporary file behind.
+bool replaceFile(const std::string& folder, const std::string& name, std::string_view contents)
+{
+    // A leading dot and a random last extension keep it out of the listing.
+    std::string temporary = joinPath(folder, "." + name + ".XXXXXX");
+    int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = ::fchmod(fd, 0600) == 0 && writeAll(fd, contents) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok && ::rename(temporary.c_str(), joinPath(folder, name).c_str()) == 0) {
+        syncFolder(folder);
+        return true;
+    }
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+} // namespace
+
+std::string SettingData::userAppRootFolderPath()
+{
+    // XDG rules: only an absolute $XDG_DATA_HOME counts.
+    std::string base;
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
+        base = data;
+    } else {
+        base = homeFolder() + "/.local/share";
+    }
+    return joinPath(withoutTrailingSlashes(base), kFolderName);
+}
+
+std::vector<int64_t> SettingData::GetFileListNo()
+{
+    std::vector<int64_t> numbers;
+    const std::string folder = userAppRootFolderPath();
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return numbers;
+    }
+    while (const struct dirent* entry = ::readdir(dir)) {
+        auto number = numberOfEntry(entry->d_name);
+        if (!number) {
+            continue;
+        }
+        // A directory or device of that name is no job; a link is followed,
+        // as reading the job follows it.
+        if (entry->d_type != DT_REG && !isRegularFile(joinPath(folder, entry->d_name))) {
+            continue;
+        }
+        numbers.push_back(*number);
+    }
+    ::closedir(dir);
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+std::shared_ptr<SettingData> SettingData::ReadSettings(int64_t number)
+{
+    auto job = std::make_shared<SettingData>();
+    const std::string path = joinPath(userAppRootFolderPath(), fileName(std::to_string(number)));
+    if (!isRegularFile(path)) {
+        return job; // no job of that number: jobNo stays ""
+    }
+    auto root = XMLDictionary::dictionaryWithXMLFile(path);
+    job->setJobNo(root ? textOf(*root, "JobNo") : std::nullopt);
+    if (!root) {
+        return job;
+    }
+    job->setJobName(textOf(*root, "JobName").value_or(std::string()));
+    job->setColorMode(ColorModeTable().enumFromString(textOf(*root, "ColorMode")));
+    job->setPaperSize(PaperSizeTable().enumFromString(textOf(*root, "PaperSize")));
+    job->setResolution(ResolutionTable().enumFromString(textOf(*root, "Resolution")));
+    job->setFileFormat(FileFormatTable().enumFromString(textOf(*root, "FileFormat")));
+    job->setReadingSurface(ReadingSurfaceTable().enumFromString(textOf(*root, "ReadingSurface")));
+    if (const XMLValue* value = root->find("SendSetting")) {
+        // Present but not a node (only in a tampered file) reads like a node
+        // with nothing in it, which equals the defaults.
+        XMLDict empty;
+        auto node = value->dict();
+        const XMLDict& sendNode = node ? *node : empty;
+        auto& send = *job->sendSetting();
+        send.setDestinationType(DestinationTable().enumFromString(textOf(sendNode, "DestinationType")));
+        send.setUserName(textOf(sendNode, "UserName").value_or(std::string()));
+        send.setPassword(textOf(sendNode, "Password").value_or(std::string()));
+        send.setSendPath(textOf(sendNode, "SendPath").value_or(std::string()));
+    }
+    return job;
+}
+
+void SettingData::SaveSettings(const std::shared_ptr<SettingData>& job)
+{
+    if (!job) {
+        return;
+    }
+    const std::string number = job->jobNo().value_or(std::string());
+    // Anything but the job list's own numbering could name a path outside the
+    // job folder, or a file the listing never reports: such a job is not saved.
+    if (!number.empty() && !isCanonicalNumber(number)) {
+        return;
+    }
+    replaceFile(userAppRootFolderPath(), fileName(number), XMLData(job));
+}
+
+void SettingData::DeleteSettings(int64_t number)
+{
+    const std::string path = joinPath(userAppRootFolderPath(), fileName(std::to_string(number)));
+    ::unlink(path.c_str());
+}
+
+std::string SettingData::XMLData(const std::shared_ptr<SettingData>& job)
+{
+    const auto record = job ? job : std::make_shared<SettingData>();
+    auto send = record->sendSetting();
+    if (!send) {
+        send = std::make_shared<SendSetting>();
+    }
+    // A value outside its table has no keyword and is written empty.
+    auto keyword = [](const EnumExtensions& table, int64_t value) {
+        return table.stringFromEnum(value).value_or(std::string());
+    };
+
+    JobXmlWriter writer;
+    writer.startElement("SettingData", {{"xmlns:xsi", "http://www.w3.org/2001/XMLSchema-instance"},
+                                        {"xmlns:xsd", "http://www.w3.org/2001/XMLSchema"}});
+    writer.textElement("JobNo", record->jobNo().value_or(std::string()));
+    writer.textElement("JobName", record->jobName());
+    writer.textElement("ColorMode", keyword(ColorModeTable(), record->colorMode()));
+    writer.textElement("PaperSize", keyword(PaperSizeTable(), record->paperSize()));
+    writer.textElement("Resolution", keyword(ResolutionTable(), record->resolution()));
+    writer.textElement("ReadingSurface", keyword(ReadingSurfaceTable(), record->readingSurface()));
+    writer.textElement("FileFormat", keyword(FileFormatTable(), record->fileFormat()));
+    writer.startElement("SendSetting");
+    writer.textElement("DestinationType", keyword(DestinationTable(), send->destinationType()));
+    writer.textElement("UserName", send->userName());
+    writer.textElement("Password", send->password());
+    writer.textElement("SendPath", send->sendPath());
+    writer.endElement();
+    writer.endElement();
+    return writer.document();
+}
