@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -48,5 +49,13 @@ public:
     nlohmann::json GetJsonForRegister(const std::shared_ptr<SettingData>& job,
                                       const std::optional<std::string>& password);
 
-    // (fields FhttpUri, FjobUri, FscanUri, mDiscoveryManager, mPcIpAddress are the client implementation's)
+private:
+    const std::string FhttpUri = "https://";
+    const std::string FjobUri = "/api/v1/job/";
+    const std::string FscanUri = "/api/v1/scanners/";
+    // Guards only the pointer: terminate may run while a search is being asked for.
+    mutable std::mutex mDiscoveryLock;
+    std::shared_ptr<DiscoveryManager> mDiscoveryManager;
+    // Value of every request's "Origin" header; absent when "localhost" has no IPv4 address.
+    std::optional<std::string> mPcIpAddress;
 };

@@ -3,6 +3,7 @@
 #   scripts/test.sh          normal build (build/normal)
 #   scripts/test.sh asan     AddressSanitizer + UndefinedBehaviorSanitizer build (build/asan)
 #   scripts/test.sh tsan     ThreadSanitizer build of the threaded tests (build/tsan)
+#   scripts/test.sh fuzz     libFuzzer run of the discovery answer walk, bounded (build/fuzz, clang)
 #   scripts/test.sh all      all of the above, as CI runs them
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -33,8 +34,22 @@ case "$mode" in
   tsan)
     export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
     run build/tsan -DCMAKE_BUILD_TYPE=Debug -DVANTIX_SANITIZE=thread -- -L threaded ;;
+  fuzz)
+    # Only the fuzz target is built; it runs for a bounded time on a scratch
+    # copy of the seed corpus and must find nothing.
+    echo "== fuzz: configure and build in build/fuzz"
+    cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_CXX_COMPILER=clang++ -DVANTIX_SANITIZE= -DVANTIX_FUZZ=ON >/dev/null
+    cmake --build "$root/build/fuzz" -j "$jobs" --target answer_walk_fuzzer
+    corpus="$(mktemp -d)"
+    trap 'rm -rf "$corpus"' EXIT
+    cp "$root"/tests/FWKVXSDK/DiscoveryManager/fuzz/corpus/* "$corpus/"
+    echo "== fuzz: answer walk for ${VANTIX_FUZZ_SECONDS:-90} s"
+    (cd "$corpus" && "$root/build/fuzz/tests/FWKVXSDK/DiscoveryManager/fuzz/answer_walk_fuzzer" \
+      -max_total_time="${VANTIX_FUZZ_SECONDS:-90}" -max_len=4096 -print_final_stats=1 \
+      -artifact_prefix="$root/build/fuzz/" "$corpus") ;;
   all)
-    for m in normal asan tsan; do "$0" "$m"; done ;;
+    for m in normal asan tsan fuzz; do "$0" "$m"; done ;;
   *)
-    echo "usage: $0 [normal|asan|tsan|all]" >&2; exit 2 ;;
+    echo "usage: $0 [normal|asan|tsan|fuzz|all]" >&2; exit 2 ;;
 esac

@@ -1,0 +1,118 @@
+#include "FWKVXSDK/WebApiExchange.h"
+
+#include <memory>
+#include <mutex>
+
+#include <curl/curl.h>
+
+namespace {
+void initialiseOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct EasyDeleter {
+    void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+};
+struct ListDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+struct Sink {
+    std::string body;
+    bool overflow = false;
+};
+
+size_t collect(char* data, size_t size, size_t count, void* user)
+{
+    auto* sink = static_cast<Sink*>(user);
+    size_t bytes = size * count;
+    if (sink->body.size() + bytes > WebApiExchange::kMaxBodyBytes) {
+        sink->overflow = true;
+        return 0; // aborts the transfer
+    }
+    sink->body.append(data, bytes);
+    return bytes;
+}
+
+bool appendHeader(std::unique_ptr<curl_slist, ListDeleter>& list, const std::string& line)
+{
+    curl_slist* extended = curl_slist_append(list.get(), line.c_str());
+    if (!extended) {
+        return false;
+    }
+    list.release();
+    list.reset(extended);
+    return true;
+}
+} // namespace
+
+WebApiResponse WebApiExchange::perform(const WebApiRequest& request)
+{
+    initialiseOnce();
+    WebApiResponse response;
+    std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
+    if (!easy) {
+        return response;
+    }
+    CURL* h = easy.get();
+
+    std::unique_ptr<curl_slist, ListDeleter> headers;
+    bool listOk = true;
+    for (const auto& [name, value] : request.headers) {
+        listOk = listOk && appendHeader(headers, name + ": " + value);
+    }
+    for (const auto& name : request.withoutDefaults) {
+        listOk = listOk && appendHeader(headers, name + ":"); // "Name:" removes the stack's own header
+    }
+    listOk = listOk && appendHeader(headers, "Expect:");
+    if (!listOk) {
+        return response;
+    }
+
+    Sink sink;
+    curl_easy_setopt(h, CURLOPT_URL, request.url.c_str());
+    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "https");
+    curl_easy_setopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(h, CURLOPT_FORBID_REUSE, 1L);
+    curl_easy_setopt(h, CURLOPT_FRESH_CONNECT, 1L);
+    curl_easy_setopt(h, CURLOPT_SSL_SESSIONID_CACHE, 0L);
+    // Scanners present certificates nobody vouches for.
+    curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 0L);
+    curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 0L);
+    // A request goes to the scanner and nowhere else, whatever the environment says.
+    curl_easy_setopt(h, CURLOPT_PROXY, "");
+    curl_easy_setopt(h, CURLOPT_NOPROXY, "*");
+    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, kResourceTimeoutMs);
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, kResourceTimeoutMs);
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, kIdleTimeoutSeconds);
+    curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get());
+    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, collect);
+    curl_easy_setopt(h, CURLOPT_WRITEDATA, &sink);
+
+    if (request.method == "POST") {
+        curl_easy_setopt(h, CURLOPT_POST, 1L);
+    } else if (request.method != "GET") {
+        curl_easy_setopt(h, CURLOPT_CUSTOMREQUEST, request.method.c_str());
+    }
+    if (request.body) {
+        curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request.body->size()));
+        curl_easy_setopt(h, CURLOPT_POSTFIELDS, request.body->c_str());
+    }
+
+    CURLcode result = curl_easy_perform(h);
+    if (result != CURLE_OK || sink.overflow) {
+        // A broken, timed-out or oversized answer is no answer: never evaluate a
+        // partial body as if it were the scanner's word.
+        return response;
+    }
+    long status = 0;
+    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+    response.status = status;
+    response.body = std::move(sink.body);
+    return response;
+}
