@@ -1,0 +1,107 @@
+#include "JobRegistration.h"
+
+#include "FWKVXSDK/SettingData.h"
+#include "FWKVXSDK/WebApiClient.h"
+
+#include "AppError.h"
+#include "LocalizedStrings.h"
+
+namespace {
+int64_t codeOr(const ScannerData& scanner, int64_t fallback)
+{
+    const int64_t code = scanner.internalCode();
+    return code != 0 ? code : fallback;
+}
+
+constexpr int64_t kAccepted = 1;
+constexpr int64_t kRefused = -1;
+
+// The job stored in the file of number n goes into slot n. A damaged file
+// whose own number is missing or differs would otherwise be sent under another
+// slot (or none); it is sent as a copy carrying n.
+std::shared_ptr<SettingData> jobForSlot(const std::shared_ptr<SettingData>& stored, int64_t number)
+{
+    const auto jobNo = stored->jobNo();
+    if (jobNo && *jobNo == std::to_string(number)) {
+        return stored;
+    }
+    auto copy = SettingData::initWithData(*stored);
+    copy->setJobNo(std::to_string(number));
+    return copy;
+}
+} // namespace
+
+void JobRegistration::jobregist(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
+                                const Progress& progresscompletion, const Completion& completion)
+{
+    int64_t result = 0;
+    try {
+        result = runSequence(scanner, password, progresscompletion);
+    } catch (...) {
+        // A fault stops the run without further requests (no unlock). Every code
+        // of the run is decided just before it ends, so a run that broke off has
+        // none: it reports a failed registration, never success.
+        result = AppError::FailedToBulkRegistJob;
+    }
+    try {
+        if (completion) {
+            completion(result);
+        }
+    } catch (...) {
+        // The completion has been called; its own fault must not end the program.
+    }
+}
+
+int64_t JobRegistration::runSequence(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
+                                     const Progress& progresscompletion)
+{
+    if (!scanner) {
+        return AppError::NoDetectScanner;
+    }
+    scanner->setInternalStatus(0);
+    scanner->setInternalCode(0);
+    scanner->setStatus(0);
+    scanner->setScannerId(JsonIdentifier::fromString(""));
+
+    WebApiClient client;
+    if (!client.GetScannerID(scanner)) {
+        return codeOr(*scanner, AppError::NoDetectScanner);
+    }
+    if (!client.Lock(scanner)) {
+        return codeOr(*scanner, AppError::Connect);
+    }
+
+    const std::string registerText = LocalizedStrings::text("RegistJob");
+    const std::string deleteText = LocalizedStrings::text("MenuDelete");
+    for (int64_t number = kFirstJobNo; number <= kLastJobNo; ++number) {
+        auto item = std::make_shared<BulkJobStatus>();
+        item->setJobNo(number);
+        item->setScannerName(scanner->scannerName().value_or(std::string()));
+
+        const auto stored = SettingData::ReadSettings(number);
+        int64_t result = 0;
+        // An absent number counts as present: only the empty number means "no job".
+        if (stored && stored->jobNo() != std::optional<std::string>(std::string())) {
+            item->setRequest(registerText);
+            result = client.Register(scanner, jobForSlot(stored, number), password);
+        } else {
+            item->setRequest(deleteText);
+            result = client.Delete(scanner, password, number);
+        }
+        if (result == kAccepted) {
+            if (progresscompletion) {
+                progresscompletion(item);
+            }
+            continue;
+        }
+        // The code is taken after the unlock, so a code the unlock answer carries counts.
+        if (client.UnLock(scanner)) {
+            return codeOr(*scanner, result == kRefused ? AppError::InvalidPassword : AppError::FailedToBulkRegistJob);
+        }
+        return codeOr(*scanner, AppError::Connect);
+    }
+    if (client.UnLock(scanner)) {
+        return 0;
+    }
+    return codeOr(*scanner, AppError::Connect);
+}

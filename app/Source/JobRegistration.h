@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "FWKVXSDK/BulkJobStatus.h"
+#include "FWKVXSDK/ScannerData.h"
+
+// The registration run: makes the scanner's job table (slots 1 to 99) equal to
+// the PC's jobs, number for number. Identifies and locks the scanner, then for
+// every slot registers the PC's job of that number or clears the slot, then
+// unlocks. Runs synchronously on the calling thread (never the UI thread) and
+// calls the completion exactly once with the result code.
+class JobRegistration {
+public:
+    using Progress = std::function<void(const std::shared_ptr<BulkJobStatus>& item)>;
+    using Completion = std::function<void(int64_t result)>;
+
+    static constexpr int64_t kFirstJobNo = 1;
+    static constexpr int64_t kLastJobNo = 99;
+
+    // progresscompletion (may be empty) is called after each slot's request has
+    // succeeded, never before.
+    void jobregist(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
+                   const Progress& progresscompletion, const Completion& completion);
+
+private:
+    int64_t runSequence(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
+                        const Progress& progresscompletion);
+};

@@ -1,0 +1,197 @@
+// English texts. One row per key; "%@" marks where a value is inserted
+// ("%1$@", "%2$@" when a translation needs another order).
+#include "Localization/StringTable.h"
+
+#include <iterator>
+
+namespace {
+const StringTableEntry kEntries[] = {
+    // Common
+    {"OK", "OK"},
+    {"Cancel", "Cancel"},
+    {"Back", "Back"},
+
+    // Main menu
+    {"MainMenu_Edit", "Edit"},
+    {"MainMenu_Window", "Window"},
+    {"MainMenu_Help", "Help"},
+    {"MainMenu_About", "About %@"},
+    {"MainMenu_Prefs", "Preferences…"},
+    {"MainMenu_AppHide", "Hide %@"},
+    {"MainMenu_OtherHide", "Hide Others"},
+    {"MainMenu_ShowAll", "Show All"},
+    {"MainMenu_Quit", "Quit %@"},
+    {"MainMenu_Cut", "Cut"},
+    {"MainMenu_Copy", "Copy"},
+    {"MainMenu_Paste", "Paste"},
+    {"MainMenu_Delete", "Delete"},
+    {"MainMenu_SelectAll", "Select All"},
+    {"MainMenu_Miniaturize", "Minimize"},
+    {"MainMenu_Zoom", "Zoom"},
+    {"MainMenu_Close", "Close"},
+    {"MainMenu_FrontAll", "Bring All to Front"},
+    {"MainMenu_ShowHelpHelp", "%@ Help"},
+
+    // Errors
+    {"ErrorTitle", "Error"},
+    {"ErrorFileAccess", "The scanner could not access the destination file or folder."},
+    {"ErrorNotReady", "The scanner is not ready."},
+    {"ErrorNoPaperIsSet", "No paper is loaded in the scanner."},
+    {"ErrorPaperJammed", "Paper is jammed in the scanner."},
+    {"ErrorCoverIsOpen", "The scanner cover is open."},
+    {"ErrorScannerHardware", "A hardware error occurred in the scanner."},
+    {"ErrorScannerOutOfMemory", "The scanner ran out of memory."},
+    {"ErrorUnknownStorage", "The scanner's storage could not be found."},
+    {"ErrorPaperFeed", "The paper could not be fed correctly."},
+    {"ErrorNoDetectScanner", "No scanner was found."},
+    {"ErrorScan", "The scan failed."},
+    {"ErrorFailedToBulkRegistJob", "The jobs could not be registered on the scanner."},
+    {"ErrorInvalidCharacters", "The path contains characters that are not allowed: : \" * ? < > |"},
+    {"ErrorTooLongPath", "The path is too long."},
+    {"ErrorInvalidPassword", "The job password is not correct."},
+    {"ErrorConnect", "The connection to the scanner failed."},
+    {"ErrorJobName", "Enter a job name."},
+    {"ErrorSendPath", "Enter the path of the shared folder."},
+    {"ErrorInvalidCombiMonoJpeg", "Monochrome cannot be combined with the JPEG file format."},
+    {"ErrorNoSelectJob", "Select a job."},
+    {"ErrorNoSelectScanner", "Select a scanner."},
+    {"ErrorJobFull", "No more jobs can be added: the limit is 99 jobs."},
+
+    // Job list
+    {"TitleScanAppJob", "Scan Jobs"},
+    {"TitleSelectScanner", "Select Scanner"},
+    {"SelectScanner", "Select a scanner"},
+    {"LabelScanSettings", "Scan Settings"},
+    {"MenuDeleteAll", "Delete All"},
+    {"TitleAddJob", "Add Job"},
+    {"ButtonScan", "Scan"},
+    {"MessageDelete", "Delete all jobs?"},
+    {"LabelJob", "Job"},
+
+    // Scan
+    {"Scanning", "Scanning..."},
+    {"CreatingFile", "Creating the file..."},
+    {"SendingFile", "Sending the file..."},
+    {"CompletedScan", "The scan is complete."},
+
+    // Registration
+    {"BulkRegist", "Registering jobs..."},
+    {"LabelJobNo", "Job No."},
+    {"RegistJob", "Register"},
+    {"MenuDelete", "Delete"},
+    {"FinishRegist", "The jobs have been registered on the scanner."},
+
+    // Bulk registration
+    {"ButtonUpdate", "Update"},
+    {"LabelSendJobAllScanner", "Register the jobs on several scanners"},
+    {"LabelSelect", "Select"},
+    {"LabelScanner", "Scanner"},
+    {"LabelPassword", "Password"},
+    {"LabelResult", "Result"},
+    {"ResSuccess", "Succeeded"},
+    {"ResFailure", "Failed"},
+    {"SearchScanner", "Searching for scanners..."},
+
+    // Password dialog
+    {"TitlePassword", "Job Password"},
+    {"MessagePassword", "Enter the scanner's job password."},
+
+    // Job editor
+    {"ColorMode", "Color Mode"},
+    {"Color", "Color"},
+    {"Gray", "Grayscale"},
+    {"Monochrome", "Monochrome"},
+    {"PaperSize", "Paper Size"},
+    {"Auto", "Automatic"},
+    {"Letter", "Letter"},
+    {"A4", "A4"},
+    {"Resolution", "Resolution"},
+    {"Dpi150", "150 dpi"},
+    {"Dpi200", "200 dpi"},
+    {"Dpi240", "240 dpi"},
+    {"Dpi300", "300 dpi"},
+    {"ReadingSurface", "Reading Surface"},
+    {"SkipWhite", "Skip blank pages"},
+    {"SingleSide", "Single-sided"},
+    {"BothSide", "Double-sided"},
+    {"FileFormat", "File Format"},
+    {"Pdf", "PDF"},
+    {"PdfOcr", "PDF (searchable)"},
+    {"Jpeg", "JPEG"},
+    {"Tiff", "TIFF"},
+    {"SendSetting", "Destination"},
+    {"ShareFolder", "Shared folder"},
+    {"DeviceStorage", "Scanner storage"},
+    {"LabelUser", "User Name"},
+    {"LabelSendPath", "Shared Folder Path"},
+    {"SaveJob", "Save"},
+
+    // Scanner list
+    {"SearchWordScanner", "Scanner name or IP address"},
+
+    // Version screen
+    {"TextSendJobAllScanner", "Register Jobs on Scanners"},
+    {"LabelVersionInfo", "Version Information"},
+    {"TextVersion", "Version"},
+    {"TextCopyright", "Copyright"},
+
+    // Command-line tool
+    {"CliUsage",
+     "Usage:\n"
+     "  vantix jobs list [--json]\n"
+     "  vantix jobs show N [--json]\n"
+     "  vantix jobs add [JOB OPTIONS]\n"
+     "  vantix jobs edit N [JOB OPTIONS]\n"
+     "  vantix jobs rm N... | vantix jobs rm --all\n"
+     "  vantix discover [--json]\n"
+     "  vantix identify ADDRESS [--json]\n"
+     "  vantix scan --scanner ADDRESS --job N [--json]\n"
+     "  vantix register --scanner ADDRESS [--json]\n"
+     "  vantix bulk-register --targets FILE [--json]\n"
+     "\n"
+     "Job options:\n"
+     "  --name TEXT             job name\n"
+     "  --color VALUE           Color, Gray, Monochrome\n"
+     "  --paper VALUE           Auto, Letter, A4\n"
+     "  --resolution VALUE      Dpi150, Dpi200, Dpi240, Dpi300\n"
+     "  --surface VALUE         SkipWhite, SingleSide, BothSide\n"
+     "  --format VALUE          Pdf, PdfOcr, Jpeg, Tiff\n"
+     "  --destination VALUE     ShareFolder, DeviceStorage\n"
+     "  --user TEXT             user name for the shared folder\n"
+     "  --path TEXT             path of the shared folder\n"
+     "  --share-password-stdin  read the shared folder's password from standard input\n"
+     "\n"
+     "The job password of register is read from standard input; bulk-register reads\n"
+     "lines \"ADDRESS PASSWORD\" from FILE. Passwords never go on the command line.\n"
+     "Exit status: 0 success, 1 the operation failed, 2 bad usage."},
+    {"CliErrorUnknownCommand", "Unknown command \"%@\". Run \"vantix help\" for usage."},
+    {"CliErrorUnknownOption", "Unknown option \"%@\"."},
+    {"CliErrorMissingValue", "The option \"%@\" needs a value."},
+    {"CliErrorRepeatedOption", "The option \"%@\" is given more than once."},
+    {"CliErrorInvalidKeyword", "\"%1$@\" is not a valid value for %2$@; use one of: %3$@."},
+    {"CliErrorInvalidJobNumber", "\"%@\" is not a job number (1 to 99)."},
+    {"CliErrorInvalidAddress", "\"%@\" is not an IPv4 address."},
+    {"CliErrorMissingArgument", "Missing argument: %@."},
+    {"CliErrorUnexpectedArgument", "Unexpected argument \"%@\"."},
+    {"CliErrorNoSuchJob", "There is no job %@."},
+    {"CliErrorSaveFailed", "Job %1$@ could not be saved in %2$@."},
+    {"CliErrorDeleteFailed", "Job %@ could not be removed."},
+    {"CliErrorJobFolder", "The job folder %@ could not be created."},
+    {"CliErrorTargetsOpen", "The targets file \"%@\" cannot be read."},
+    {"CliErrorTargetsLine", "Line %@ of the targets file is not an IPv4 address followed by a password."},
+    {"CliErrorTargetsEmpty", "The targets file \"%@\" lists no scanner."},
+    {"CliWarnTargetsReadable",
+     "Warning: the targets file \"%@\" holds passwords and can be read by other users; restrict it with "
+     "\"chmod 600\"."},
+    {"CliErrorPasswordInput", "The password could not be read from standard input."},
+    {"CliPasswordPrompt", "Job password: "},
+    {"CliSharePasswordPrompt", "Shared folder password: "},
+    {"CliLabelScannerId", "Scanner ID"},
+};
+} // namespace
+
+const StringTable& englishStringTable()
+{
+    static const StringTable table{"en", false, kEntries, std::size(kEntries)};
+    return table;
+}

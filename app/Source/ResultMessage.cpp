@@ -1,0 +1,53 @@
+#include "ResultMessage.h"
+
+#include <limits>
+
+#include "AppError.h"
+#include "LocalizedStrings.h"
+#include "ScannerError.h"
+
+std::optional<std::string> ResultMessage::catalogueMessage(int64_t code)
+{
+    // A code that does not fit the catalogues' 32-bit keys is unknown to both,
+    // rather than being cut down to some other code's message.
+    if (code < std::numeric_limits<int32_t>::min() || code > std::numeric_limits<int32_t>::max()) {
+        return std::nullopt;
+    }
+    const auto key = static_cast<int32_t>(code);
+    const ScannerError scannerError;
+    if (scannerError.IsSupport(key)) {
+        return scannerError.GetMessage(key);
+    }
+    const AppError appError;
+    if (appError.IsSupport(key)) {
+        return appError.GetMessage(key);
+    }
+    return std::nullopt;
+}
+
+std::string ResultMessage::forResult(int64_t code, const std::string& successText, const std::string& fallbackText)
+{
+    if (code == 0) {
+        return successText;
+    }
+    return catalogueMessage(code).value_or(fallbackText);
+}
+
+std::string ResultMessage::forScan(int64_t code)
+{
+    return forResult(code, LocalizedStrings::text("CompletedScan"), LocalizedStrings::text("ErrorScan"));
+}
+
+std::string ResultMessage::forRegistration(int64_t code)
+{
+    return forResult(code, LocalizedStrings::text("FinishRegist"),
+                     LocalizedStrings::text("ErrorFailedToBulkRegistJob"));
+}
+
+std::string ResultMessage::bulkRowText(int64_t code)
+{
+    if (code == 0) {
+        return LocalizedStrings::text("ResSuccess");
+    }
+    return LocalizedStrings::text("ResFailure") + "(" + catalogueMessage(code).value_or(std::string()) + ")";
+}

@@ -1,0 +1,80 @@
+#include "CliOutput.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "ExitStatus.h"
+
+void CliOutput::line(const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void CliOutput::error(const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+void CliOutput::json(const nlohmann::json& value)
+{
+    line(value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+}
+
+std::string CliOutput::printable(const std::string& text)
+{
+    std::string result;
+    result.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        uint32_t codePoint = 0;
+        if (lead < 0x80) {
+            length = 1;
+            codePoint = lead;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            codePoint = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            codePoint = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            codePoint = lead & 0x07;
+        }
+        bool valid = length != 0 && i + length <= text.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            codePoint = (codePoint << 6) | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
+        valid = valid && !(length == 3 && codePoint < 0x800) && !(length == 4 && codePoint < 0x10000) &&
+                !(codePoint >= 0xD800 && codePoint <= 0xDFFF) && codePoint <= 0x10FFFF;
+        const bool control = codePoint < 0x20 || codePoint == 0x7F || (codePoint >= 0x80 && codePoint <= 0x9F);
+        if (!valid || control) {
+            result += '?';
+            i += valid ? length : 1;
+            continue;
+        }
+        result.append(text, i, length);
+        i += length;
+    }
+    return result;
+}
+
+int CliOutput::runResult(bool asJson, int64_t result, const std::string& message)
+{
+    if (asJson) {
+        json({{"result", result}, {"message", message}});
+    } else if (result == 0) {
+        line(message);
+    } else {
+        error(message);
+    }
+    return result == 0 ? ExitStatus::Success : ExitStatus::Failure;
+}

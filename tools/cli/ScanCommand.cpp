@@ -1,0 +1,61 @@
+#include "ScanCommand.h"
+
+#include <memory>
+
+#include "FWKVXSDK/ScannerData.h"
+#include "FWKVXSDK/SettingData.h"
+
+#include "CliArguments.h"
+#include "CliOutput.h"
+#include "ExitStatus.h"
+#include "LocalizedStrings.h"
+#include "ProgressText.h"
+#include "ResultMessage.h"
+#include "ScanWorkflow.h"
+#include "StoredJobCheck.h"
+#include "UsageError.h"
+
+int ScanCommand::run(const std::vector<std::string>& rest)
+{
+    const CliArguments arguments(rest, {{"--scanner", true}, {"--job", true}, {"--json", false}});
+    arguments.allowNoMorePositionals(0);
+    const auto address = arguments.value("--scanner");
+    const auto jobText = arguments.value("--job");
+    if (!address) {
+        throw UsageError(LocalizedStrings::format("CliErrorMissingArgument", {"--scanner"}));
+    }
+    if (!jobText) {
+        throw UsageError(LocalizedStrings::format("CliErrorMissingArgument", {"--job"}));
+    }
+    auto scanner = std::make_shared<ScannerData>();
+    scanner->setScannerIp(CliArguments::ipv4Address(*address));
+    const int64_t number = CliArguments::jobNumber(*jobText);
+    const bool json = arguments.has("--json");
+
+    if (!StoredJobCheck::exists(number)) {
+        CliOutput::error(LocalizedStrings::format("CliErrorNoSuchJob", {std::to_string(number)}));
+        return ExitStatus::Failure;
+    }
+    const auto job = SettingData::ReadSettings(number);
+
+    std::string shownText = LocalizedStrings::text("Scanning");
+    if (!json) {
+        CliOutput::line(shownText);
+    }
+    int64_t result = 0;
+    ScanWorkflow().scanWithjob(
+        scanner, job, [&](int64_t code) { result = code; },
+        [&](int64_t status) {
+            if (json) {
+                CliOutput::json({{"progress", status}});
+                return;
+            }
+            const auto text = ProgressText::forScanStatus(status);
+            if (text && *text != shownText) {
+                shownText = *text;
+                CliOutput::line(shownText);
+            }
+        });
+
+    return CliOutput::runResult(json, result, ResultMessage::forScan(result));
+}

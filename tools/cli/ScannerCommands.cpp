@@ -1,0 +1,91 @@
+#include "ScannerCommands.h"
+
+#include <chrono>
+#include <memory>
+
+#include "FWKVXSDK/ScannerData.h"
+#include "FWKVXSDK/WebApiClient.h"
+
+#include "CliArguments.h"
+#include "CliMainLoop.h"
+#include "CliOutput.h"
+#include "ExitStatus.h"
+#include "JobJson.h"
+#include "LocalizedStrings.h"
+
+namespace {
+// A search lasts about seven seconds; this only bounds a search that never completes.
+constexpr std::chrono::seconds kSearchLimit{30};
+
+int noScanner()
+{
+    CliOutput::error(LocalizedStrings::text("ErrorNoDetectScanner"));
+    return ExitStatus::Failure;
+}
+} // namespace
+
+int ScannerCommands::discover(const std::vector<std::string>& rest)
+{
+    const CliArguments arguments(rest, {{"--json", false}});
+    arguments.allowNoMorePositionals(0);
+
+    bool succeeded = false;
+    std::vector<std::shared_ptr<ScannerData>> scanners;
+    {
+        // The loop is the main thread the search delivers its completion to; it
+        // outlives the client, whose terminate ends the search's worker.
+        CliMainLoop loop;
+        WebApiClient client;
+        const bool started = client.GetHostListWithCompletion(
+            [&](bool result, std::vector<std::shared_ptr<ScannerData>> found) {
+                succeeded = result;
+                scanners = std::move(found);
+                loop.stop();
+            });
+        if (started) {
+            loop.run(kSearchLimit);
+        }
+        client.terminate();
+    }
+    if (!succeeded || scanners.empty()) {
+        return noScanner();
+    }
+    if (arguments.has("--json")) {
+        nlohmann::json array = nlohmann::json::array();
+        for (const auto& scanner : scanners) {
+            array.push_back({{"scannerName", JobJson::text(scanner->scannerName())},
+                             {"scannerIp", JobJson::text(scanner->scannerIp())}});
+        }
+        CliOutput::json(array);
+        return ExitStatus::Success;
+    }
+    for (const auto& scanner : scanners) {
+        CliOutput::line(CliOutput::printable(scanner->scannerName().value_or("")) + "\t" +
+                        CliOutput::printable(scanner->scannerIp().value_or("")));
+    }
+    return ExitStatus::Success;
+}
+
+int ScannerCommands::identify(const std::vector<std::string>& rest)
+{
+    const CliArguments arguments(rest, {{"--json", false}});
+    arguments.requirePositionals(1, {"ADDRESS"});
+    arguments.allowNoMorePositionals(1);
+    auto scanner = std::make_shared<ScannerData>();
+    scanner->setScannerIp(CliArguments::ipv4Address(arguments.positionals()[0]));
+
+    WebApiClient client;
+    if (!client.GetScannerID(scanner)) {
+        return noScanner();
+    }
+    if (arguments.has("--json")) {
+        CliOutput::json({{"scannerId", JobJson::identifier(scanner->scannerId())},
+                         {"scannerName", JobJson::text(scanner->scannerName())}});
+        return ExitStatus::Success;
+    }
+    CliOutput::line(LocalizedStrings::text("LabelScanner") + ": " +
+                    CliOutput::printable(scanner->scannerName().value_or("")));
+    CliOutput::line(LocalizedStrings::text("CliLabelScannerId") + ": " +
+                    CliOutput::printable(scanner->scannerId() ? scanner->scannerId()->text : ""));
+    return ExitStatus::Success;
+}

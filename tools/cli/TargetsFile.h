@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The scanners of a bulk registration: one per line, the IPv4 address, white
+// space, then the job password (the rest of the line, kept as written). Blank
+// lines and lines starting with "#" are skipped. The file holds passwords, so
+// it is read with care: a regular file of bounded size, opened once.
+class TargetsFile {
+public:
+    struct Target {
+        std::string address;
+        std::string password;
+        std::size_t line = 0;
+    };
+
+    static constexpr std::size_t kMaximumSize = 1024 * 1024;
+
+    // The targets of the file. Throws UsageError when it cannot be read, is not a
+    // regular file, is too large, lists nothing, or has a malformed line (named by
+    // its number). readableByOthers tells whether group or others may read it.
+    static std::vector<Target> read(const std::string& path, bool& readableByOthers);
+    // The targets of the file's content; throws UsageError naming a malformed line.
+    static std::vector<Target> parse(const std::string& content);
+};

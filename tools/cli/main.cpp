@@ -1,0 +1,83 @@
+// vantix: the command-line tool. Runs the application's own logic (messages,
+// job rules, the scan and registration runs) without a display.
+#include <csignal>
+#include <exception>
+#include <string>
+#include <syslog.h>
+#include <vector>
+
+#include "FWKVXSDK/JobFolder.h"
+#include "FWKVXSDK/SettingData.h"
+
+#include "CliOutput.h"
+#include "ExitStatus.h"
+#include "JobsCommand.h"
+#include "LocalizedStrings.h"
+#include "MessagePresenter.h"
+#include "RegisterCommands.h"
+#include "ScanCommand.h"
+#include "ScannerCommands.h"
+#include "UsageError.h"
+
+namespace {
+int dispatch(const std::string& command, const std::vector<std::string>& rest)
+{
+    if (command == "help" || command == "--help" || command == "-h") {
+        CliOutput::line(LocalizedStrings::text("CliUsage"));
+        return ExitStatus::Success;
+    }
+    if (command == "discover") {
+        return ScannerCommands::discover(rest);
+    }
+    if (command == "identify") {
+        return ScannerCommands::identify(rest);
+    }
+    const bool usesJobs = command == "jobs" || command == "scan" || command == "register" || command == "bulk-register";
+    if (!usesJobs) {
+        throw UsageError(LocalizedStrings::format("CliErrorUnknownCommand", {command}));
+    }
+    if (!JobFolder::ensureExists()) {
+        CliOutput::error(LocalizedStrings::format("CliErrorJobFolder", {SettingData::userAppRootFolderPath()}));
+        return ExitStatus::Failure;
+    }
+    if (command == "jobs") {
+        return JobsCommand::run(rest);
+    }
+    if (command == "scan") {
+        return ScanCommand::run(rest);
+    }
+    if (command == "register") {
+        return RegisterCommands::registerJobs(rest);
+    }
+    return RegisterCommands::bulkRegister(rest);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A reader that goes away (a closed pipe) must not end a run half-way and
+    // leave the scanner locked: writes then fail quietly and the run finishes.
+    std::signal(SIGPIPE, SIG_IGN);
+    openlog("vantix", LOG_PID, LOG_USER);
+    // Validation messages and other alerts go to standard error.
+    MessagePresenter::install([](const MessageAlert& alert) { CliOutput::error(alert.informativeText); });
+
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    int status = ExitStatus::Failure;
+    try {
+        if (arguments.empty()) {
+            CliOutput::error(LocalizedStrings::text("CliUsage"));
+            status = ExitStatus::BadUsage;
+        } else {
+            status = dispatch(arguments[0], {arguments.begin() + 1, arguments.end()});
+        }
+    } catch (const UsageError& error) {
+        CliOutput::error(error.what());
+        status = ExitStatus::BadUsage;
+    } catch (const std::exception& error) {
+        CliOutput::error(error.what());
+        status = ExitStatus::Failure;
+    }
+    closelog();
+    return status;
+}
