@@ -1,42 +1,30 @@
 #include "FWKVXSDK/MainThreadDispatcher.h"
 
-#include <mutex>
 #include <utility>
 
-namespace {
-std::mutex& hookLock()
-{
-    static std::mutex lock;
-    return lock;
-}
+#include "FWKVXSDK/InstallableHook.h"
 
-MainThreadDispatcher::Hook& installedHook()
+namespace {
+InstallableHook<void(MainThreadDispatcher::Task)>& installedHook()
 {
-    static MainThreadDispatcher::Hook hook;
+    static InstallableHook<void(MainThreadDispatcher::Task)> hook;
     return hook;
 }
 } // namespace
 
 void MainThreadDispatcher::SetHook(Hook hook)
 {
-    std::lock_guard<std::mutex> guard(hookLock());
-    installedHook() = std::move(hook);
+    installedHook().install(std::move(hook));
 }
 
 bool MainThreadDispatcher::HasHook()
 {
-    std::lock_guard<std::mutex> guard(hookLock());
-    return static_cast<bool>(installedHook());
+    return static_cast<bool>(installedHook().current());
 }
 
 void MainThreadDispatcher::Post(Task task)
 {
-    Hook hook;
-    {
-        std::lock_guard<std::mutex> guard(hookLock());
-        hook = installedHook();
-    }
-    if (hook) {
+    if (Hook hook = installedHook().current()) {
         hook(std::move(task));
     } else {
         task();

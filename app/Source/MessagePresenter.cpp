@@ -1,21 +1,16 @@
 #include "MessagePresenter.h"
 
 #include <cstdio>
-#include <mutex>
 #include <utility>
+
+#include "FWKVXSDK/InstallableHook.h"
 
 #include "LocalizedStrings.h"
 
 namespace {
-std::mutex& presenterLock()
+InstallableHook<void(const MessageAlert&)>& installedPresenter()
 {
-    static std::mutex lock;
-    return lock;
-}
-
-MessagePresenter::Presenter& installedPresenter()
-{
-    static MessagePresenter::Presenter presenter;
+    static InstallableHook<void(const MessageAlert&)> presenter;
     return presenter;
 }
 
@@ -28,17 +23,12 @@ void writeToStandardError(const MessageAlert& alert)
 
 void MessagePresenter::install(Presenter presenter)
 {
-    std::lock_guard<std::mutex> guard(presenterLock());
-    installedPresenter() = std::move(presenter);
+    installedPresenter().install(std::move(presenter));
 }
 
 void MessagePresenter::present(const std::string& informativeText)
 {
-    Presenter presenter;
-    {
-        std::lock_guard<std::mutex> guard(presenterLock());
-        presenter = installedPresenter();
-    }
+    const Presenter presenter = installedPresenter().current();
     const MessageAlert alert{LocalizedStrings::text(""), informativeText, LocalizedStrings::text("OK")};
     // Called outside the lock: a modal presenter may run for a long time.
     if (presenter) {

@@ -1,31 +1,22 @@
 #include "SystemLog.h"
 
-#include <mutex>
 #include <syslog.h>
+
 #include <utility>
 
-namespace {
-std::mutex& sinkLock()
-{
-    static std::mutex lock;
-    return lock;
-}
+#include "FWKVXSDK/InstallableHook.h"
 
-SystemLog::Sink& installedSink()
+namespace {
+InstallableHook<void(const std::string&)>& installedSink()
 {
-    static SystemLog::Sink sink;
+    static InstallableHook<void(const std::string&)> sink;
     return sink;
 }
 } // namespace
 
 void SystemLog::write(const std::string& line)
 {
-    Sink sink;
-    {
-        std::lock_guard<std::mutex> guard(sinkLock());
-        sink = installedSink();
-    }
-    if (sink) {
+    if (const Sink sink = installedSink().current()) {
         sink(line);
     } else {
         syslog(LOG_NOTICE, "%s", line.c_str());
@@ -34,6 +25,5 @@ void SystemLog::write(const std::string& line)
 
 void SystemLog::setSink(Sink sink)
 {
-    std::lock_guard<std::mutex> guard(sinkLock());
-    installedSink() = std::move(sink);
+    installedSink().install(std::move(sink));
 }
