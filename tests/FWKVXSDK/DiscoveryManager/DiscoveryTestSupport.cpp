@@ -18,7 +18,14 @@ std::set<int> ProcessThreads()
 
 size_t ThreadBaseline()
 {
-    std::thread([] {}).join();
+    // A joined thread may still be listed for a moment: the kernel wakes the
+    // joiner before it removes the thread. Count only once it has gone.
+    int tid = 0;
+    std::thread([&tid] { tid = gettid(); }).join();
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (ProcessThreads().count(tid) != 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     return ProcessThreads().size();
 }
 

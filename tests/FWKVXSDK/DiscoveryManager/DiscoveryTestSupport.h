@@ -21,7 +21,10 @@ std::set<int> ProcessThreads();
 // and joined first.
 size_t ThreadBaseline();
 // Waits until the process has `count` threads or the time is up; true on success.
+// Also after a join: a joined thread can stay listed for a moment.
 bool WaitForThreadCount(size_t count, std::chrono::milliseconds timeout);
+// The grace for a thread that has just been joined to leave the listing.
+inline constexpr std::chrono::milliseconds kJoinedThreadGrace{1000};
 // CPU time a thread of this process has used so far, in nanoseconds.
 std::optional<long long> ThreadCpuNanoseconds(int tid);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "DiscoveryTestSupport.h"
+#include "FWKVXSDK/WebApiClient.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ TEST(ManagerLifecycle, CloseIsHarmlessWhenNeverOpenedOrRepeated)
     auto opened = OpenManagerWithWorker();
     ASSERT_NE(opened.workerTid, 0);
     EXPECT_TRUE(opened.manager->CloseManager());
-    EXPECT_EQ(ProcessThreads().size(), baseline);
+    EXPECT_TRUE(WaitForThreadCount(baseline, kJoinedThreadGrace));
     EXPECT_TRUE(opened.manager->CloseManager());
     EXPECT_FALSE(opened.manager->StartSearchDevices());
     EXPECT_TRUE(opened.manager->StopSearchDevices());
@@ -51,8 +52,8 @@ TEST(ManagerLifecycle, OneWorkerThatSleepsWhileIdle)
     // An idle worker ends at once when closed.
     auto start = std::chrono::steady_clock::now();
     opened.manager->CloseManager();
+    EXPECT_TRUE(WaitForThreadCount(baseline, kJoinedThreadGrace));
     EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms);
-    EXPECT_EQ(ProcessThreads().size(), baseline);
 }
 
 TEST(ManagerLifecycle, DroppingTheLastReferenceWithoutCloseEndsTheWorker)
@@ -63,14 +64,30 @@ TEST(ManagerLifecycle, DroppingTheLastReferenceWithoutCloseEndsTheWorker)
         ASSERT_NE(opened.workerTid, 0);
         EXPECT_EQ(ProcessThreads().size(), baseline + 1);
     }
-    EXPECT_EQ(ProcessThreads().size(), baseline);
+    EXPECT_TRUE(WaitForThreadCount(baseline, kJoinedThreadGrace));
 
     // Also when the last reference goes on another thread, and after a stop.
     auto opened = OpenManagerWithWorker();
     opened.manager->StopSearchDevices();
     std::thread dropper([manager = std::move(opened.manager)]() mutable { manager.reset(); });
     dropper.join();
-    EXPECT_EQ(ProcessThreads().size(), baseline);
+    EXPECT_TRUE(WaitForThreadCount(baseline, kJoinedThreadGrace));
+}
+
+TEST(ManagerLifecycle, EachClientOwnsOneWorkerUntilTerminatedOrDropped)
+{
+    size_t baseline = ThreadBaseline();
+    {
+        WebApiClient client; // the scan and registration runs drop theirs without terminate
+        EXPECT_EQ(ProcessThreads().size(), baseline + 1);
+    }
+    EXPECT_TRUE(WaitForThreadCount(baseline, kJoinedThreadGrace));
+
+    WebApiClient client;
+    EXPECT_EQ(ProcessThreads().size(), baseline + 1);
+    client.terminate();
+    EXPECT_TRUE(WaitForThreadCount(baseline, kJoinedThreadGrace));
+    EXPECT_FALSE(client.GetHostListWithCompletion([](bool, std::vector<std::shared_ptr<ScannerData>>) {}));
 }
 
 TEST(ManagerLifecycle, ManyManagersComeAndGoWithoutLeavingThreads)
@@ -85,7 +102,7 @@ TEST(ManagerLifecycle, ManyManagersComeAndGoWithoutLeavingThreads)
             manager->SearchDevice(false, nullptr);
         }
     }
-    EXPECT_EQ(ProcessThreads().size(), baseline);
+    EXPECT_TRUE(WaitForThreadCount(baseline, kJoinedThreadGrace));
 }
 
 TEST(ManagerLifecycle, ManagerNotOwnedBySharedPointerDoesNotStart)
