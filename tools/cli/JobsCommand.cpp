@@ -203,7 +203,17 @@ int add(const std::vector<std::string>& rest)
     const CliArguments arguments(rest, jobOptions());
     arguments.allowNoMorePositionals(0);
     checkKeywords(arguments);
-    const auto job = JobList::newJob(JobList::load());
+    // Numbered by the job files, as every other command names a job: a damaged
+    // file whose record lost its number still holds its job, and a new job of
+    // that number would silently overwrite it. With sound files this is the
+    // number the job list proposes.
+    std::vector<std::shared_ptr<SettingData>> stored;
+    for (const int64_t number : SettingData::GetFileListNo()) {
+        auto placeholder = std::make_shared<SettingData>();
+        placeholder->setJobNo(std::to_string(number));
+        stored.push_back(std::move(placeholder));
+    }
+    const auto job = JobList::newJob(stored);
     if (!job) {
         CliOutput::error(LocalizedStrings::text("ErrorJobFull"));
         return ExitStatus::Failure;

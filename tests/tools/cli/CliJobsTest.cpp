@@ -8,6 +8,9 @@
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 #include "CliProcess.h"
@@ -55,6 +58,31 @@ TEST_F(CliJobs, AddTakesTheNextNumberAndTheDefaultName)
     const auto list = runVantix({"jobs", "list"});
     EXPECT_EQ(list.status, 0);
     EXPECT_EQ(list.out, "1\t" + en("LabelJob") + "1\n2\t" + en("LabelJob") + "2\n3\t" + en("LabelJob") + "3\n");
+}
+
+TEST_F(CliJobs, AddNeverOverwritesTheFileOfADamagedJob)
+{
+    for (const char* name : {"One", "Two", "Three"}) {
+        ASSERT_EQ(runVantix({"jobs", "add", "--path", "p", "--name", name}).status, 0);
+    }
+    // Job-2.xml loses its number element's text: its record reads without a number.
+    const auto file = std::filesystem::path(jobFolder()) / "Job-2.xml";
+    std::string xml;
+    {
+        std::ifstream in(file, std::ios::binary);
+        xml.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const auto at = xml.find("<JobNo>2</JobNo>");
+    ASSERT_NE(at, std::string::npos) << xml;
+    xml.replace(at, 16, "<JobNo></JobNo>");
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << xml;
+    ASSERT_EQ(SettingData::ReadSettings(2)->jobNo(), std::nullopt);
+
+    const auto added = runVantix({"jobs", "add", "--path", "p", "--name", "New"});
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(added.out, "4\n") << "number 2 still has its file";
+    EXPECT_EQ(SettingData::ReadSettings(2)->jobName(), "Two") << "the damaged job is kept";
+    EXPECT_EQ(SettingData::ReadSettings(4)->jobName(), "New");
 }
 
 TEST_F(CliJobs, JsonShowsEveryFieldButThePassword)
