@@ -1,9 +1,9 @@
 #include "FWKVXSDK/XMLTODictionaryParser.h"
 
-// The build configuration says whether the library was built with DTD support,
-// and so whether it offers the entity-expansion limits used below.
-#if __has_include(<expat_config.h>)
-#include <expat_config.h>
+// Debian's expat is built with DTD support, which brings the entity-expansion
+// limits used below; its header declares them only when told so.
+#ifndef XML_DTD
+#define XML_DTD
 #endif
 #include <expat.h>
 #include <fcntl.h>
@@ -183,10 +183,8 @@ std::shared_ptr<XMLDict> XMLTODictionaryParser::dictionaryWithData(std::string_v
     }
     // Never read anything the document points to outside itself.
     XML_SetParamEntityParsing(parser, XML_PARAM_ENTITY_PARSING_NEVER);
-#if defined(XML_DTD) && (XML_MAJOR_VERSION > 2 || (XML_MAJOR_VERSION == 2 && XML_MINOR_VERSION >= 4))
     XML_SetBillionLaughsAttackProtectionMaximumAmplification(parser, kMaxAmplification);
     XML_SetBillionLaughsAttackProtectionActivationThreshold(parser, kAmplificationCheckFrom);
-#endif
     std::shared_ptr<XMLDict> result;
     try {
         result = dictionaryWithParser(parser, data);
