@@ -73,6 +73,9 @@ WebApiResponse WebApiExchange::perform(const WebApiRequest& request)
 
     Sink sink;
     curl_easy_setopt(h, CURLOPT_URL, request.url.c_str());
+    // The path goes out as it was joined: "." or ".." from a scanner's identifier
+    // must not make the request land on another resource.
+    curl_easy_setopt(h, CURLOPT_PATH_AS_IS, 1L);
     curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "https");
     curl_easy_setopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);

@@ -101,7 +101,7 @@ TEST(WebApiDiscovery, SearchReachesTheOwnedDiscoveryManagerAndReportsOnce)
         done.notify_all();
     }));
     std::unique_lock<std::mutex> guard(lock);
-    ASSERT_TRUE(done.wait_for(guard, std::chrono::seconds(12), [&] { return calls > 0; }));
+    ASSERT_TRUE(done.wait_for(guard, std::chrono::seconds(30), [&] { return calls > 0; }));
     EXPECT_TRUE(result);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0]->scannerIp(), "127.0.0.2");

@@ -93,6 +93,26 @@ TEST_F(UnsafeRequestTest, AnUnsafeConnectionBlocksOnlyTheStatusQuery)
     EXPECT_EQ(log.back()["body"], R"({"connection_id":"a b#c"})");
 }
 
+using VerbatimUrlTest = SimulatedScannerTest;
+
+TEST_F(VerbatimUrlTest, DotIdentifiersReachTheScannerAsTheyAreWithoutPathSquashing)
+{
+    for (const char* id : {".", ".."}) {
+        SCOPED_TRACE(id);
+        Start(std::string("id=") + id);
+        auto scanner = scannerAt(kIp);
+        ASSERT_TRUE(client.GetScannerID(scanner));
+        EXPECT_TRUE(client.Lock(scanner));
+        EXPECT_TRUE(client.UnLock(scanner));
+        std::vector<std::string> paths;
+        for (const auto& request : requests()) {
+            paths.push_back(request["path"]);
+        }
+        std::string resource = std::string("/api/v1/scanners/") + id + "/connection";
+        EXPECT_EQ(paths, (std::vector<std::string>{"/api/v1/scanners/", resource, resource}));
+    }
+}
+
 TEST(WebApiUnreachable, RefusedOrUnroutableAddressesFailAtOnceAndLeaveTheCode)
 {
     WebApiClient client;

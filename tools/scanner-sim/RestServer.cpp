@@ -51,8 +51,9 @@ bool RestServer::Start(int port, std::string& error)
         return false;
     }
     mThread = std::thread([this] { listen_after_bind(); });
-    // stop() only reaches a server that is already listening.
-    for (int i = 0; i < 500 && !is_running(); ++i) {
+    // stop() only reaches a server that is already listening; a loaded machine may
+    // be slow to schedule the new thread, and a missed stop would hang the exit.
+    for (int i = 0; i < 5000 && !is_running(); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return true;
