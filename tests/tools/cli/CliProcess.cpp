@@ -28,8 +28,9 @@ std::vector<nlohmann::json> CliResult::outJson() const
     return values;
 }
 
-CliResult runVantix(const std::vector<std::string>& arguments, const std::string& input,
-                    const std::map<std::string, std::string>& env, std::chrono::seconds limit)
+namespace {
+CliResult run(const std::vector<std::string>& arguments, const std::string& input,
+              const std::map<std::string, std::string>& env, std::chrono::seconds limit, const CliWatch& watch)
 {
     CliResult result;
     int in[2], out[2], err[2];
@@ -102,6 +103,9 @@ CliResult runVantix(const std::vector<std::string>& arguments, const std::string
                 }
             }
         }
+        if (watch && open > 0) {
+            watch(result, pid);
+        }
     }
     if (open > 0) {
         ::kill(pid, SIGKILL);
@@ -114,5 +118,19 @@ CliResult runVantix(const std::vector<std::string>& arguments, const std::string
     int raw = 0;
     ::waitpid(pid, &raw, 0);
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.signal = WIFSIGNALED(raw) ? WTERMSIG(raw) : 0;
     return result;
+}
+} // namespace
+
+CliResult runVantix(const std::vector<std::string>& arguments, const std::string& input,
+                    const std::map<std::string, std::string>& env, std::chrono::seconds limit)
+{
+    return run(arguments, input, env, limit, nullptr);
+}
+
+CliResult runVantixWatched(const std::vector<std::string>& arguments, const std::string& input,
+                           const CliWatch& watch, std::chrono::seconds limit)
+{
+    return run(arguments, input, {}, limit, watch);
 }
