@@ -12,6 +12,7 @@
 #include "PasswordInput.h"
 #include "ProgressText.h"
 #include "ResultMessage.h"
+#include "RunInterruption.h"
 #include "TargetsFile.h"
 #include "UsageError.h"
 
@@ -34,6 +35,7 @@ int RegisterCommands::registerJobs(const std::vector<std::string>& rest)
     }
 
     int64_t result = 0;
+    RunInterruption interruption;
     JobRegistration().jobregist(
         scanner, *password,
         [&](const std::shared_ptr<BulkJobStatus>& item) {
@@ -43,9 +45,13 @@ int RegisterCommands::registerJobs(const std::vector<std::string>& rest)
             } else {
                 CliOutput::line(ProgressText::forSlot(*item));
             }
+            interruption.checkpoint();
         },
         [&](int64_t code) { result = code; });
 
+    if (interruption.stoppedRun()) {
+        return CliOutput::runResult(json, result, RunInterruption::releaseStoppedRun(scanner));
+    }
     return CliOutput::runResult(json, result, ResultMessage::forRegistration(result));
 }
 
@@ -65,17 +71,29 @@ int RegisterCommands::bulkRegister(const std::vector<std::string>& rest)
     }
 
     bool allSucceeded = true;
+    RunInterruption interruption;
     for (const auto& target : targets) {
+        if (interruption.requested()) {
+            // The scanners not yet begun are left as they are.
+            CliOutput::error(LocalizedStrings::text("CliInterrupted"));
+            return ExitStatus::Failure;
+        }
         auto scanner = std::make_shared<ScannerData>();
         scanner->setScannerIp(target.address);
         int64_t result = 0;
-        JobRegistration().jobregist(scanner, target.password, nullptr, [&](int64_t code) { result = code; });
+        JobRegistration().jobregist(
+            scanner, target.password, [&](const std::shared_ptr<BulkJobStatus>&) { interruption.checkpoint(); },
+            [&](int64_t code) { result = code; });
         allSucceeded = allSucceeded && result == 0;
         const std::string text = ResultMessage::bulkRowText(result);
         if (json) {
             CliOutput::json({{"scannerIp", target.address}, {"result", result}, {"text", text}});
         } else {
             CliOutput::line(target.address + "\t" + text);
+        }
+        if (interruption.stoppedRun()) {
+            CliOutput::error(RunInterruption::releaseStoppedRun(scanner));
+            return ExitStatus::Failure;
         }
     }
     return allSucceeded ? ExitStatus::Success : ExitStatus::Failure;

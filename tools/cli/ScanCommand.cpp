@@ -11,6 +11,7 @@
 #include "LocalizedStrings.h"
 #include "ProgressText.h"
 #include "ResultMessage.h"
+#include "RunInterruption.h"
 #include "ScanWorkflow.h"
 #include "StoredJobCheck.h"
 #include "UsageError.h"
@@ -43,19 +44,21 @@ int ScanCommand::run(const std::vector<std::string>& rest)
         CliOutput::line(shownText);
     }
     int64_t result = 0;
+    RunInterruption interruption;
     ScanWorkflow().scanWithjob(
         scanner, job, [&](int64_t code) { result = code; },
         [&](int64_t status) {
             if (json) {
                 CliOutput::json({{"progress", status}});
-                return;
-            }
-            const auto text = ProgressText::forScanStatus(status);
-            if (text && *text != shownText) {
+            } else if (const auto text = ProgressText::forScanStatus(status); text && *text != shownText) {
                 shownText = *text;
                 CliOutput::line(shownText);
             }
+            interruption.checkpoint();
         });
 
+    if (interruption.stoppedRun()) {
+        return CliOutput::runResult(json, result, RunInterruption::releaseStoppedRun(scanner));
+    }
     return CliOutput::runResult(json, result, ResultMessage::forScan(result));
 }

@@ -162,6 +162,8 @@ const StringTableEntry kEntries[] = {
      "\n"
      "يقرأ الأمر register كلمة مرور المهام من الإدخال القياسي، ويقرأ الأمر bulk-register\n"
      "أسطرًا بالشكل \"ADDRESS PASSWORD\" من الملف FILE. لا تُكتب كلمات المرور في سطر الأوامر أبدًا.\n"
+     "يوقف Ctrl-C الأوامر scan وregister وbulk-register بعد الطلب الحالي ويحرّر\n"
+     "الماسح الضوئي؛ وضغطة ثانية على Ctrl-C تُنهي البرنامج فورًا.\n"
      "رمز الخروج: 0 نجاح، 1 فشل العملية، 2 استخدام غير صحيح."},
     {"CliErrorUnknownCommand", "الأمر \"%@\" غير معروف. شغّل \"vantix help\" لعرض طريقة الاستخدام."},
     {"CliErrorUnknownOption", "الخيار \"%@\" غير معروف."},
@@ -186,6 +188,11 @@ const StringTableEntry kEntries[] = {
     {"CliPasswordPrompt", "كلمة مرور المهام: "},
     {"CliSharePasswordPrompt", "كلمة مرور المجلد المشترك: "},
     {"CliLabelScannerId", "معرّف الماسح الضوئي"},
+    {"CliInterruptNotice",
+     "جارٍ الإيقاف: سيُحرَّر الماسح الضوئي بعد الطلب الحالي. اضغط Ctrl-C مرة أخرى للخروج فورًا (وقد يبقى "
+     "الماسح الضوئي مقفلًا)."},
+    {"CliInterrupted", "توقّف التشغيل قبل نهايته. الماسح الضوئي غير مقفل."},
+    {"CliInterruptedLocked", "توقّف التشغيل قبل نهايته. لم يقبل الماسح الضوئي إلغاء القفل وقد يبقى مقفلًا."},
 };
 } // namespace
 

@@ -163,6 +163,8 @@ const StringTableEntry kEntries[] = {
      "\n"
      "The job password of register is read from standard input; bulk-register reads\n"
      "lines \"ADDRESS PASSWORD\" from FILE. Passwords never go on the command line.\n"
+     "Ctrl-C stops scan, register and bulk-register after the current request and\n"
+     "releases the scanner; a second Ctrl-C quits at once.\n"
      "Exit status: 0 success, 1 the operation failed, 2 bad usage."},
     {"CliErrorUnknownCommand", "Unknown command \"%@\". Run \"vantix help\" for usage."},
     {"CliErrorUnknownOption", "Unknown option \"%@\"."},
@@ -187,6 +189,11 @@ const StringTableEntry kEntries[] = {
     {"CliPasswordPrompt", "Job password: "},
     {"CliSharePasswordPrompt", "Shared folder password: "},
     {"CliLabelScannerId", "Scanner ID"},
+    {"CliInterruptNotice",
+     "Stopping: the scanner is released after the current request. Press Ctrl-C again to quit at once (the "
+     "scanner may then stay locked)."},
+    {"CliInterrupted", "Stopped before the end. The scanner is not locked."},
+    {"CliInterruptedLocked", "Stopped before the end. The scanner did not accept the unlock and may stay locked."},
 };
 } // namespace
 
