@@ -32,7 +32,7 @@ case "$mode" in
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
     run build/asan -DCMAKE_BUILD_TYPE=Debug -DVANTIX_SANITIZE=address ;;
   tsan)
-    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/tests/tsan.supp"
     run build/tsan -DCMAKE_BUILD_TYPE=Debug -DVANTIX_SANITIZE=thread -- -L threaded ;;
   fuzz)
     # Only the fuzz target is built; it runs for a bounded time on a scratch
