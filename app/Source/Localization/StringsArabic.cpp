@@ -134,6 +134,17 @@ const StringTableEntry kEntries[] = {
     {"TextVersion", "الإصدار"},
     {"TextCopyright", "حقوق النشر"},
 
+    // Desktop application: texts of the interface descriptions and the menus
+    {"MainMenu_Undo", "تراجع"},
+    {"MainMenu_Redo", "إعادة"},
+    {"HelpText",
+     "أضف المهام باستخدام \"إضافة مهمة\" واختر ماسحًا ضوئيًا بزر الماسح. حدد بطاقة مهمة واضغط \"مسح ضوئي\" للمسح بها، "
+     "أو سجّل كل المهام على الماسح. التسجيل المجمّع على عدة ماسحات موجود في شاشة الإصدار (زر المعلومات)."},
+    {"ButtonRegistAllJobs", "تسجيل المهام على الماسح"},
+    {"ButtonSearch", "بحث"},
+    {"AccessEditJob", "تعديل المهمة"},
+    {"AccessRemoveJob", "حذف المهمة"},
+
     // Command-line tool
     {"CliUsage",
      "الاستخدام:\n"

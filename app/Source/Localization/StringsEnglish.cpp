@@ -135,6 +135,18 @@ const StringTableEntry kEntries[] = {
     {"TextVersion", "Version"},
     {"TextCopyright", "Copyright"},
 
+    // Desktop application: texts of the interface descriptions and the menus
+    {"MainMenu_Undo", "Undo"},
+    {"MainMenu_Redo", "Redo"},
+    {"HelpText",
+     "Add jobs with \"Add Job\" and pick a scanner with the scanner button. Select a job tile and press "
+     "\"Scan\" to scan with it, or register all jobs on the scanner. Bulk registration on several scanners is "
+     "on the version screen (the information button)."},
+    {"ButtonRegistAllJobs", "Register Jobs on Scanner"},
+    {"ButtonSearch", "Search"},
+    {"AccessEditJob", "Edit job"},
+    {"AccessRemoveJob", "Remove job"},
+
     // Command-line tool
     {"CliUsage",
      "Usage:\n"

@@ -13,6 +13,9 @@ namespace {
 constexpr const char* kMaskProperty = "autoresizingMask";
 // The frame kept with fractions, so that many small resizes do not drift.
 constexpr const char* kExactFrameProperty = "vxExactFrame";
+// The size the view's subviews were last laid out for. Qt coalesces the resizes
+// of a hidden view into one event without the old size, so the view keeps it.
+constexpr const char* kLaidOutSizeProperty = "vxLaidOutSize";
 
 // One axis: the margin before, the size and the margin after, each flexible or not.
 struct Axis {
@@ -56,8 +59,12 @@ public:
     {
         if (event->type() == QEvent::Resize) {
             auto* parent = static_cast<QWidget*>(watched);
-            const QSize old = static_cast<QResizeEvent*>(event)->oldSize();
-            if (old.isValid()) {
+            QSize old = parent->property(kLaidOutSizeProperty).toSize();
+            if (!old.isValid()) {
+                old = static_cast<QResizeEvent*>(event)->oldSize();
+            }
+            parent->setProperty(kLaidOutSizeProperty, parent->size());
+            if (old.isValid() && old != parent->size()) {
                 for (QObject* child : parent->children()) {
                     auto* view = qobject_cast<QWidget*>(child);
                     if (view && !view->isWindow()) {
@@ -110,6 +117,7 @@ void AutoresizingMask::install(QWidget* root)
         return;
     }
     root->setProperty("vxAutoresizing", true);
+    root->setProperty(kLaidOutSizeProperty, root->size());
     root->installEventFilter(new ResizeFollower(root));
     for (QObject* child : root->children()) {
         if (auto* view = qobject_cast<QWidget*>(child); view && !view->isWindow()) {

@@ -16,6 +16,11 @@ int main(int argc, char** argv)
         QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     }
+    // Screens read the job folder when they load: never the user's own.
+    QTemporaryDir data;
+    if (data.isValid()) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    }
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,7 @@
+#pragma once
+#include <QWidget>
+class CustomView : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};

@@ -1,0 +1,7 @@
+#pragma once
+#include <QLineEdit>
+class PasswordTextField : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+};

@@ -1,0 +1,7 @@
+#pragma once
+#include <QTableView>
+class SelectTableView : public QTableView {
+    Q_OBJECT
+public:
+    using QTableView::QTableView;
+};

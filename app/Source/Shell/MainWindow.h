@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QMenuBar;
+class VXContainerViewController;
+namespace Ui {
+class MainWindow;
+}
+
+// The single main window: the main menu and, as its content, the screen
+// container. Its menu items do what this desktop offers for each of them.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    QMenuBar* mainMenu() const;
+    VXContainerViewController* container() const { return mContainer; }
+
+    // The application menu has no title of its own: the window shows the
+    // application's name there, as a desktop with a global menu does.
+    void showApplicationNameInMenu();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectMenuItems();
+    void showAbout();
+    void showHelp();
+
+    Ui::MainWindow* mUi;
+    VXContainerViewController* mContainer;
+    bool mAppeared = false;
+};

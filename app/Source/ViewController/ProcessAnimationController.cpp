@@ -1,0 +1,48 @@
+#include "ProcessAnimationController.h"
+
+#include <QPainter>
+
+#include "ProcessTextFieldCell.h"
+#include "ProgressIndicator.h"
+#include "ui_ProcessAnimation.h"
+
+ProcessAnimationController::ProcessAnimationController(QWidget* parent) : ViewController(parent) {}
+
+ProcessAnimationController::~ProcessAnimationController()
+{
+    delete mUi;
+}
+
+void ProcessAnimationController::loadView()
+{
+    mUi = new Ui::ProcessAnimationController;
+    mUi->setupUi(this);
+    indicator = mUi->indicator;
+    labelProcess = mUi->labelProcess;
+}
+
+void ProcessAnimationController::viewDidLoad()
+{
+    ViewController::viewDidLoad();
+    indicator->startAnimation();
+}
+
+void ProcessAnimationController::setProgressText(const QString& text)
+{
+    loadViewIfNeeded();
+    labelProcess->setText(text);
+}
+
+QString ProcessAnimationController::progressText() const
+{
+    return labelProcess ? labelProcess->text() : QString();
+}
+
+void ProcessAnimationController::paintEvent(QPaintEvent*)
+{
+    // A white panel with a thin frame: the window itself has no title bar.
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(QColor(0xc8, 0xc8, 0xc8));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

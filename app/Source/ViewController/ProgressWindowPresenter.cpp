@@ -1,0 +1,58 @@
+#include "ProgressWindowPresenter.h"
+
+#include <QMainWindow>
+#include <QWidget>
+#include <cmath>
+
+QPoint ProgressWindowPresenter::centredOrigin(const QRect& mainFrame, const QRect& progressFrame)
+{
+    const auto half = [](int length) { return static_cast<int>(std::trunc(length * 0.5)); };
+    return {half(mainFrame.width() - progressFrame.width()) + mainFrame.x(),
+            half(mainFrame.height() - progressFrame.height()) + mainFrame.y()};
+}
+
+QWidget* ProgressWindowPresenter::contentView(QWidget* window)
+{
+    if (auto* main = qobject_cast<QMainWindow*>(window); main && main->centralWidget()) {
+        return main->centralWidget();
+    }
+    return window;
+}
+
+ProgressWindowPresenter::Presentation ProgressWindowPresenter::show(QWidget* mainWindow, QWidget* progressWindow)
+{
+    Presentation presentation;
+    presentation.session = ModalSession::beginModalSessionForWindow(progressWindow);
+    const QRect mainFrame = mainWindow ? mainWindow->frameGeometry() : QRect();
+    const QRect progressFrame = progressWindow ? progressWindow->frameGeometry() : QRect();
+    if (progressWindow) {
+        progressWindow->move(centredOrigin(mainFrame, progressFrame));
+    }
+    if (QWidget* content = contentView(mainWindow)) {
+        auto* mask = new CustomMaskView(content);
+        mask->setGeometry(0, 0, mainFrame.width(), mainFrame.height());
+        mask->raise();
+        mask->show();
+        presentation.mask = mask;
+    }
+    if (progressWindow) {
+        progressWindow->show();
+        progressWindow->raise();
+        progressWindow->activateWindow();
+    }
+    return presentation;
+}
+
+void ProgressWindowPresenter::close(Presentation& presentation, QWidget* progressWindow)
+{
+    ModalSession::stopModal();
+    ModalSession::endModalSession(presentation.session);
+    if (progressWindow) {
+        progressWindow->hide();
+    }
+    if (CustomMaskView* mask = presentation.mask) {
+        mask->hide();
+        mask->deleteLater();
+    }
+    presentation.mask = nullptr;
+}

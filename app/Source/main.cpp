@@ -1,0 +1,44 @@
+// Fernwick Vantix: the desktop application.
+#include <QApplication>
+#include <syslog.h>
+
+#include "AlertPanel.h"
+#include "AppDelegate.h"
+#include "ApplicationWindows.h"
+#include "FWKVXSDK/JobFolder.h"
+#include "MainWindow.h"
+#include "NamedImage.h"
+#include "QtMainThread.h"
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("fernwick-vantix"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(AppDelegate::kApplicationName));
+    QApplication::setDesktopFileName(QStringLiteral("fernwick-vantix"));
+    QApplication::setWindowIcon(NamedImage::imageNamed(QStringLiteral("fernwick-vantix.png")));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // Qt mirrors nothing by itself; each screen mirrors its own views when the
+    // language is written right to left.
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    openlog("fernwick-vantix", LOG_PID, LOG_USER);
+    JobFolder::ensureExists();
+
+    QtMainThread::install();
+    AlertPanel::installAsPresenter();
+
+    MainWindow window;
+    ApplicationWindows::setMainWindow(&window);
+    AppDelegate delegate(window.mainMenu());
+    delegate.awakeFromNib();
+    window.showApplicationNameInMenu();
+    QApplication::setQuitOnLastWindowClosed(delegate.applicationShouldTerminateAfterLastWindowClosed());
+    window.show();
+    delegate.applicationDidFinishLaunching();
+
+    const int status = application.exec();
+    delegate.applicationWillTerminate();
+    QtMainThread::shutdown();
+    closelog();
+    return status;
+}

@@ -1,0 +1,180 @@
+// The screen container: the transition table, the life-cycle calls and the
+// keyboard loop setting, driven through the screens' own handlers.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "KeyViewLoop.h"
+#include "MainWindow.h"
+#include "VXContainerViewController.h"
+#include "VXJobCreateViewController.h"
+#include "VXJobRegisterViewController.h"
+#include "VXJobScanViewController.h"
+#include "VXScanerListViewController.h"
+#include "VXVersionViewController.h"
+
+namespace {
+class Navigation : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.show();
+        container = window.container();
+    }
+
+    ViewController* shown() const
+    {
+        const auto children = container->childViewControllers();
+        return children.size() == 1 ? children.first() : nullptr;
+    }
+
+    // Sends the request through the handler that the container installed on the screen.
+    void send(VXViewController* screen, const std::string& identifier, RepresentedObject object = std::nullopt,
+              VXViewController* source = nullptr)
+    {
+        screen->transition(CustomSegue(identifier, source ? source : screen, std::move(object)));
+    }
+
+    bool automaticLoop() const { return KeyViewLoop::autorecalculatesKeyViewLoop(&window); }
+
+    MainWindow window;
+    VXContainerViewController* container = nullptr;
+};
+
+std::shared_ptr<SettingData> jobNumbered(const char* number)
+{
+    auto job = std::make_shared<SettingData>();
+    job->setJobNo(std::string(number));
+    return job;
+}
+} // namespace
+
+TEST_F(Navigation, TheJobListComesFirstAndEveryRowLeadsWhereItSays)
+{
+    auto* jobs = container->jobScanViewController;
+    auto* scanners = container->scanerListViewController;
+    auto* version = container->versionViewController;
+    auto* editor = container->jobCreateViewController;
+    auto* bulk = container->jobRegisterViewController;
+    ASSERT_TRUE(jobs && scanners && version && editor && bulk);
+    EXPECT_EQ(shown(), jobs);
+    EXPECT_EQ(jobs->parentWidget(), container);
+    EXPECT_EQ(jobs->geometry(), container->rect());
+
+    send(jobs, "discovery");
+    EXPECT_EQ(shown(), scanners);
+    EXPECT_FALSE(automaticLoop());
+    send(scanners, "goback");
+    EXPECT_EQ(shown(), jobs);
+    EXPECT_TRUE(automaticLoop());
+
+    send(jobs, "version");
+    EXPECT_EQ(shown(), version);
+    send(version, "copyjob");
+    EXPECT_EQ(shown(), bulk);
+    EXPECT_FALSE(automaticLoop());
+    send(bulk, "goback");
+    EXPECT_EQ(shown(), jobs);
+    send(jobs, "version");
+    send(version, "goback");
+    EXPECT_EQ(shown(), jobs);
+
+    // "addjob" and "editjob" lead to the editor from the job list, and back from the editor.
+    auto job = jobNumbered("3");
+    send(jobs, "addjob", CustomSegue::entry("addjob", job));
+    EXPECT_EQ(shown(), editor);
+    EXPECT_EQ(representedRecord<SettingData>(editor->representedObject(), "addjob"), job);
+    send(editor, "goback");
+    EXPECT_EQ(shown(), jobs);
+    send(jobs, "editjob", CustomSegue::entry("editjob", job));
+    EXPECT_EQ(shown(), editor);
+    auto changed = jobNumbered("3");
+    send(editor, "editjob", CustomSegue::entry("editjob", changed));
+    EXPECT_EQ(shown(), jobs);
+    EXPECT_EQ(representedRecord<SettingData>(jobs->representedObject(), "editjob"), changed);
+    // One screen is shown at a time.
+    EXPECT_EQ(container->childViewControllers().size(), 1);
+}
+
+TEST_F(Navigation, UnknownIdentifiersLeaveTheScreenInPlace)
+{
+    auto* jobs = container->jobScanViewController;
+    auto* editor = container->jobCreateViewController;
+    send(jobs, "addjob", CustomSegue::entry("addjob", jobNumbered("1")));
+    ASSERT_EQ(shown(), editor);
+    send(editor, "version");
+    send(editor, "discovery");
+    send(editor, "");
+    EXPECT_EQ(shown(), editor);
+    send(container->versionViewController, "editjob", std::nullopt, editor);
+    EXPECT_EQ(shown(), editor);
+}
+
+TEST_F(Navigation, AbsentObjectsArePassedOnAndOnlyWhereTheTableSays)
+{
+    auto* jobs = container->jobScanViewController;
+    auto* scanners = container->scanerListViewController;
+    jobs->setRepresentedObject(CustomSegue::entry("scanner", std::make_shared<ScannerData>()));
+    send(jobs, "discovery");
+    send(scanners, "goback"); // no row selected: no scanner
+    EXPECT_FALSE(jobs->representedObject().has_value());
+
+    auto scanner = std::make_shared<ScannerData>();
+    send(jobs, "discovery");
+    send(scanners, "goback", CustomSegue::entry("scanner", scanner));
+    EXPECT_EQ(representedRecord<ScannerData>(jobs->representedObject(), "scanner"), scanner);
+
+    // The version screen's "goback" passes nothing on, even when it carries something.
+    send(jobs, "version");
+    send(container->versionViewController, "goback", CustomSegue::entry("scanner", std::make_shared<ScannerData>()));
+    EXPECT_EQ(representedRecord<ScannerData>(jobs->representedObject(), "scanner"), scanner);
+}
+
+TEST_F(Navigation, ADestinationShownAlreadyStaysButStillGetsItsObject)
+{
+    auto* jobs = container->jobScanViewController;
+    QStringList calls;
+    QObject::connect(jobs, &ViewController::lifeCycle, [&](const QString& call) { calls << call; });
+    KeyViewLoop::setAutorecalculatesKeyViewLoop(&window, false);
+    auto job = jobNumbered("7");
+    // The editor's handler, asked to go from the job list to the job list.
+    send(container->jobCreateViewController, "addjob", CustomSegue::entry("addjob", job), jobs);
+    EXPECT_EQ(shown(), jobs);
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_TRUE(automaticLoop());
+    EXPECT_EQ(representedRecord<SettingData>(jobs->representedObject(), "addjob"), job);
+}
+
+TEST_F(Navigation, LifeCycleCallsComeInTheirOrder)
+{
+    auto* jobs = container->jobScanViewController;
+    auto* editor = container->jobCreateViewController;
+    QStringList calls;
+    QObject::connect(jobs, &ViewController::lifeCycle, [&](const QString& call) { calls << "jobs." + call; });
+    QObject::connect(editor, &ViewController::lifeCycle, [&](const QString& call) { calls << "editor." + call; });
+    send(jobs, "addjob", CustomSegue::entry("addjob", jobNumbered("1")));
+    send(editor, "goback");
+    send(jobs, "addjob", CustomSegue::entry("addjob", jobNumbered("2")));
+    const QStringList expected{
+        "editor.viewDidLoad",     "editor.viewWillAppear",  "editor.viewDidAppear",
+        "jobs.viewWillDisappear", "jobs.viewDidDisappear",  // first visit of the editor
+        "jobs.viewWillAppear",    "jobs.viewDidAppear",     "editor.viewWillDisappear",
+        "editor.viewDidDisappear",                          // back
+        "editor.viewWillAppear",  "editor.viewDidAppear",   "jobs.viewWillDisappear",
+        "jobs.viewDidDisappear",                            // loaded once only
+    };
+    EXPECT_EQ(calls, expected);
+
+    // Closing the window lets the screen shown know that it disappears.
+    calls.clear();
+    window.close();
+    EXPECT_EQ(calls, QStringList({"editor.viewWillDisappear", "editor.viewDidDisappear"}));
+}
+
+TEST_F(Navigation, ScreensFollowTheWindowsSize)
+{
+    window.resize(1100, 800);
+    QApplication::processEvents();
+    EXPECT_EQ(container->jobScanViewController->size(), container->size());
+    send(container->jobScanViewController, "version");
+    EXPECT_EQ(container->versionViewController->size(), container->size());
+}
