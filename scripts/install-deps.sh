@@ -9,6 +9,7 @@ packages=(
   libcpp-httplib-dev libssl-dev openssl
   libxml2-utils iproute2 util-linux
   clang libclang-rt-14-dev
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
 )
 
 missing=()
