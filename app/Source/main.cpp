@@ -6,6 +6,7 @@
 #include "AppDelegate.h"
 #include "ApplicationWindows.h"
 #include "FWKVXSDK/JobFolder.h"
+#include "FirstFrameReport.h"
 #include "MainWindow.h"
 #include "NamedImage.h"
 #include "QtMainThread.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
     delegate.awakeFromNib();
     window.showApplicationNameInMenu();
     QApplication::setQuitOnLastWindowClosed(delegate.applicationShouldTerminateAfterLastWindowClosed());
+    FirstFrameReport::installIfRequested(&window);
     window.show();
     delegate.applicationDidFinishLaunching();
 
