@@ -4,10 +4,11 @@
 #include <string>
 
 #include "FWKVXSDK/AtomicProperty.h"
+#include "FWKVXSDK/FWKVXSDKExport.h"
 
 // Progress item of a registration run: the slot just done, on which scanner, and
 // the localised text of what was done to it.
-class BulkJobStatus {
+class FWKVXSDK_EXPORT BulkJobStatus {
 public:
     int64_t jobNo() const { return mJobNo.get(); }
     void setJobNo(int64_t value) { mJobNo.set(value); }

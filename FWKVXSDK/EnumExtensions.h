@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "FWKVXSDK/FWKVXSDKExport.h"
+
 // An ordered list of keywords. An enumerated job setting's value is the
 // zero-based position of its keyword in its table; nothing else maps values
 // to keywords, so reordering a table changes stored files and requests alike.
-class EnumExtensions {
+class FWKVXSDK_EXPORT EnumExtensions {
 public:
     explicit EnumExtensions(std::vector<std::string> keywords);
 
@@ -27,12 +29,12 @@ private:
 };
 
 // The six fixed keyword tables of a job.
-const EnumExtensions& ColorModeTable();      // Color, Gray, Monochrome
-const EnumExtensions& PaperSizeTable();      // Auto, Letter, A4
-const EnumExtensions& ResolutionTable();     // Dpi150, Dpi200, Dpi240, Dpi300
-const EnumExtensions& ReadingSurfaceTable(); // SkipWhite, SingleSide, BothSide
-const EnumExtensions& FileFormatTable();     // Pdf, PdfOcr, Jpeg, Tiff
-const EnumExtensions& DestinationTable();    // ShareFolder, DeviceStorage
+FWKVXSDK_EXPORT const EnumExtensions& ColorModeTable();      // Color, Gray, Monochrome
+FWKVXSDK_EXPORT const EnumExtensions& PaperSizeTable();      // Auto, Letter, A4
+FWKVXSDK_EXPORT const EnumExtensions& ResolutionTable();     // Dpi150, Dpi200, Dpi240, Dpi300
+FWKVXSDK_EXPORT const EnumExtensions& ReadingSurfaceTable(); // SkipWhite, SingleSide, BothSide
+FWKVXSDK_EXPORT const EnumExtensions& FileFormatTable();     // Pdf, PdfOcr, Jpeg, Tiff
+FWKVXSDK_EXPORT const EnumExtensions& DestinationTable();    // ShareFolder, DeviceStorage
 
 // Positions in those tables, for code that decides on a setting.
 namespace ColorMode { enum : int64_t { Color = 0, Gray = 1, Monochrome = 2 }; }

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "FWKVXSDK/AtomicProperty.h"
+#include "FWKVXSDK/FWKVXSDKExport.h"
 #include "FWKVXSDK/PcJobData.h"
 
 // A PC and its job entries. Part of the public interface; nothing in the product fills it.
-class PcData {
+class FWKVXSDK_EXPORT PcData {
 public:
     std::optional<std::string> FpcId() const { return mFpcId.get(); }
     void setFpcId(std::optional<std::string> value) { mFpcId.set(std::move(value)); }

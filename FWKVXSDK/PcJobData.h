@@ -5,9 +5,10 @@
 #include <string>
 
 #include "FWKVXSDK/AtomicProperty.h"
+#include "FWKVXSDK/FWKVXSDKExport.h"
 
 // A PC-side job entry. Part of the public interface; nothing in the product fills it.
-class PcJobData {
+class FWKVXSDK_EXPORT PcJobData {
 public:
     int32_t FpcJobNo() const { return mFpcJobNo.get(); }
     void setFpcJobNo(int32_t value) { mFpcJobNo.set(value); }

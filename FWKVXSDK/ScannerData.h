@@ -6,12 +6,13 @@
 #include <string>
 
 #include "FWKVXSDK/AtomicProperty.h"
+#include "FWKVXSDK/FWKVXSDKExport.h"
 #include "FWKVXSDK/JsonIdentifier.h"
 
 // One network scanner, and the state of the current conversation with it.
 // A new record has every text and the time absent and every integer 0.
 // The same record is reused across sessions: values stay until overwritten.
-class ScannerData {
+class FWKVXSDK_EXPORT ScannerData {
 public:
     using Clock = std::chrono::system_clock;
 

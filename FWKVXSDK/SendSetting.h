@@ -4,10 +4,11 @@
 #include <string>
 
 #include "FWKVXSDK/AtomicProperty.h"
+#include "FWKVXSDK/FWKVXSDKExport.h"
 
 // Where a job's scanned file goes: a shared network folder (reached with a user
 // name, password and path) or the scanner's own storage.
-class SendSetting {
+class FWKVXSDK_EXPORT SendSetting {
 public:
     SendSetting() = default;
 

@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "FWKVXSDK/AtomicProperty.h"
+#include "FWKVXSDK/FWKVXSDKExport.h"
 #include "FWKVXSDK/SendSetting.h"
 
 // One job: a numbered, named set of scan settings and its destination.
 // Enumerated settings are positions in the keyword tables of EnumExtensions.h.
 // The class operations at the end are the job file store: one XML file per job,
 // "Job-<number>.xml", flat in the job folder.
-class SettingData {
+class FWKVXSDK_EXPORT SettingData {
 public:
     SettingData();
 

@@ -9,13 +9,14 @@
 #include <nlohmann/json.hpp>
 
 #include "FWKVXSDK/DiscoveryManager/DiscoveryManager.h"
+#include "FWKVXSDK/FWKVXSDKExport.h"
 #include "FWKVXSDK/ScannerData.h"
 #include "FWKVXSDK/SettingData.h"
 
 // Client of a scanner's HTTPS REST interface. Every operation is one synchronous
 // request on the calling thread (never the main thread); the response details go
 // into the caller's ScannerData before the operation returns.
-class WebApiClient {
+class FWKVXSDK_EXPORT WebApiClient {
 public:
     WebApiClient();  // opens the owned discovery manager
     ~WebApiClient(); // closes it when terminate was not called

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libexpat1-dev nlohmann-json3-dev libcurl4-openssl-dev libgtest-dev
   libcpp-httplib-dev libssl-dev openssl
-  libxml2-utils iproute2 util-linux
+  libxml2-utils iproute2 util-linux desktop-file-utils
   clang libclang-rt-14-dev
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
 )

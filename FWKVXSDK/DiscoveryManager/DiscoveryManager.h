@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "FWKVXSDK/FWKVXSDKExport.h"
 #include "FWKVXSDK/ScannerData.h"
 
 class RecvPacket;
@@ -25,7 +26,7 @@ class RecvPacket;
 // otherwise): the completion on its way to the main thread keeps it alive.
 // Dropping the last reference without CloseManager closes it as well; from any
 // thread, the worker's own included.
-class DiscoveryManager : public std::enable_shared_from_this<DiscoveryManager> {
+class FWKVXSDK_EXPORT DiscoveryManager : public std::enable_shared_from_this<DiscoveryManager> {
 public:
     using Completion = std::function<void(bool result, std::vector<std::shared_ptr<ScannerData>> scanners)>;
 
