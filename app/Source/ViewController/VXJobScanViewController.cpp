@@ -7,6 +7,7 @@
 #include "ScanButton.h"
 #include "ScanerSelectButton.h"
 #include "ToolbarButton.h"
+#include "WindowController.h"
 #include "ui_JobScan.h"
 
 namespace {
@@ -39,6 +40,7 @@ void VXJobScanViewController::loadView()
     btnVersion = mUi->btnVersion;
     connect(btnSelectScanner, &QPushButton::clicked, this, [this] { discovery(btnSelectScanner); });
     connect(btnVersion, &QPushButton::clicked, this, [this] { version(btnVersion); });
+    connect(btnAddJobtoScaner, &QPushButton::clicked, this, [this] { regsterjoball(btnAddJobtoScaner); });
 }
 
 void VXJobScanViewController::viewDidLoad()

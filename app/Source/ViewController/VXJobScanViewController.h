@@ -1,8 +1,18 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
+#include "FWKVXSDK/ScannerData.h"
+#include "FWKVXSDK/SettingData.h"
+#include "ProgressWindowPresenter.h"
 #include "VXViewController.h"
 
 class CustomButton;
+class PasswordDialogController;
+class ProcessAnimationController;
+class QDialog;
+class WindowController;
 class JobCollectionView;
 class QAbstractButton;
 class QLabel;
@@ -25,6 +35,10 @@ public:
     void viewDidAppear() override;
     void InitLanguage();
 
+    // The scanner that scans and registrations go to; absent until one is picked.
+    std::shared_ptr<ScannerData> currentScannerData;
+    // The jobs shown, one tile each, in ascending order of job number.
+    std::vector<std::shared_ptr<SettingData>> jobContents;
     JobCollectionView* collectionview = nullptr;
     QLabel* labelPageTitle = nullptr;
     QLabel* labelSelectScanner = nullptr;
@@ -35,10 +49,22 @@ public:
     CustomButton* btnAddJob = nullptr;
     ScanButton* btnButtonScan = nullptr;
     ToolbarButton* btnVersion = nullptr;
+    // The password dialog of a registration, made anew for each.
+    std::unique_ptr<WindowController> passwordDialog;
+    QDialog* passwordDialogWindow = nullptr;
+    PasswordDialogController* passwordDialogController = nullptr;
+    // The progress window of scans and registrations.
+    std::unique_ptr<WindowController> processAnimation;
+    QDialog* processAnimationWindow = nullptr;
+    ProcessAnimationController* processAnimationView = nullptr;
+    // The modal session of a running scan.
+    ModalSession processSession;
 
 public slots:
     void discovery(QAbstractButton* sender);
     void version(QAbstractButton* sender);
+    // Registers all jobs on the picked scanner (VXJobScanViewControllerRegistration.cpp).
+    void regsterjoball(QAbstractButton* sender);
 
 protected:
     void loadView() override;
