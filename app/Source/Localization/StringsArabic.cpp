@@ -134,6 +134,11 @@ const StringTableEntry kEntries[] = {
     {"TextVersion", "الإصدار"},
     {"TextCopyright", "حقوق النشر"},
 
+    // Names read out for controls that show a picture instead of a text
+    {"AccessibleShowPassword", "إظهار كلمة المرور"},
+    {"AccessibleEditJob", "تعديل المهمة"},
+    {"AccessibleRemoveJob", "حذف المهمة"},
+
     // Command-line tool
     {"CliUsage",
      "الاستخدام:\n"

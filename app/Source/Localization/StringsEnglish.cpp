@@ -135,6 +135,11 @@ const StringTableEntry kEntries[] = {
     {"TextVersion", "Version"},
     {"TextCopyright", "Copyright"},
 
+    // Names read out for controls that show a picture instead of a text
+    {"AccessibleShowPassword", "Show password"},
+    {"AccessibleEditJob", "Edit job"},
+    {"AccessibleRemoveJob", "Remove job"},
+
     // Command-line tool
     {"CliUsage",
      "Usage:\n"
