@@ -28,7 +28,8 @@ QRectF ProcessTextFieldCell::textBounds(const QRectF& titleRect) const
     if (text().isEmpty()) {
         return {};
     }
-    const QRectF bounds = QFontMetricsF(font()).boundingRect(QRectF(QPointF(0, 0), titleRect.size()), textFlags(), text());
+    const QRectF bounds =
+        QFontMetricsF(font()).boundingRect(QRectF(QPointF(0, 0), titleRect.size()), textFlags(), text());
     // Lines beyond the label are not drawn; the block is at most as high as the label.
     return {0, 0, bounds.width(), std::min(bounds.height(), titleRect.height())};
 }

@@ -3,37 +3,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "NamedImage.h"
-
 ScanButton::ScanButton(QWidget* parent) : CustomButton(parent) {}
-
-void ScanButton::setBackgroundEnableImage(const QIcon& image)
-{
-    mBackgroundEnableImage = image;
-    update();
-}
-
-void ScanButton::setBackgroundDisableImage(const QIcon& image)
-{
-    mBackgroundDisableImage = image;
-    update();
-}
-
-void ScanButton::setBackgroundEnableImageName(const QString& name)
-{
-    mBackgroundEnableImageName = name;
-    setBackgroundEnableImage(NamedImage::imageNamed(name));
-}
-
-void ScanButton::setBackgroundDisableImageName(const QString& name)
-{
-    mBackgroundDisableImageName = name;
-    setBackgroundDisableImage(NamedImage::imageNamed(name));
-}
 
 void ScanButton::drawBackground(QPainter& painter)
 {
-    const QIcon& face = eventState() == 1 ? mBackgroundEnableImage : mBackgroundDisableImage;
+    const QIcon& face = eventState() == 1 ? mBackgroundEnablePicture.image : mBackgroundDisablePicture.image;
     if (face.isNull()) {
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CustomButton.h"
+#include "NamedPicture.h"
 
 // The scan command: a picture for its face (one at rest, another while the
 // pointer is over it) with a white title and an optional picture.
@@ -12,23 +13,21 @@ public:
     explicit ScanButton(QWidget* parent = nullptr);
 
     // Face at rest.
-    QIcon backgroundEnableImage() const { return mBackgroundEnableImage; }
-    void setBackgroundEnableImage(const QIcon& image);
+    QIcon backgroundEnableImage() const { return mBackgroundEnablePicture.image; }
+    void setBackgroundEnableImage(const QIcon& image) { mBackgroundEnablePicture.setImage(image); update(); }
     // Face while the pointer is over the button.
-    QIcon backgroundDisableImage() const { return mBackgroundDisableImage; }
-    void setBackgroundDisableImage(const QIcon& image);
-    QString backgroundEnableImageName() const { return mBackgroundEnableImageName; }
-    void setBackgroundEnableImageName(const QString& name);
-    QString backgroundDisableImageName() const { return mBackgroundDisableImageName; }
-    void setBackgroundDisableImageName(const QString& name);
+    QIcon backgroundDisableImage() const { return mBackgroundDisablePicture.image; }
+    void setBackgroundDisableImage(const QIcon& image) { mBackgroundDisablePicture.setImage(image); update(); }
+    QString backgroundEnableImageName() const { return mBackgroundEnablePicture.name; }
+    void setBackgroundEnableImageName(const QString& name) { mBackgroundEnablePicture.setName(name); update(); }
+    QString backgroundDisableImageName() const { return mBackgroundDisablePicture.name; }
+    void setBackgroundDisableImageName(const QString& name) { mBackgroundDisablePicture.setName(name); update(); }
 
 protected:
     void drawBackground(QPainter& painter) override;
     QColor titleColor() const override;
 
 private:
-    QIcon mBackgroundEnableImage;
-    QIcon mBackgroundDisableImage;
-    QString mBackgroundEnableImageName;
-    QString mBackgroundDisableImageName;
+    NamedPicture mBackgroundEnablePicture;
+    NamedPicture mBackgroundDisablePicture;
 };

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "FwkUtilsMethod.h"
-#include "NamedImage.h"
 
 ScanerSelectButton::ContentLayout ScanerSelectButton::layoutContents(const QSizeF& face, const QSizeF& titleSize,
                                                                      bool isLTR)
@@ -45,42 +44,6 @@ void ScanerSelectButton::setIsLTR(bool leftToRight)
     update();
 }
 
-void ScanerSelectButton::setScanerImage(const QIcon& image)
-{
-    mScanerImage = image;
-    update();
-}
-
-void ScanerSelectButton::setSelectedStateImage(const QIcon& image)
-{
-    mSelectedStateImage = image;
-    update();
-}
-
-void ScanerSelectButton::setUnselectedStateImage(const QIcon& image)
-{
-    mUnselectedStateImage = image;
-    update();
-}
-
-void ScanerSelectButton::setScanerImageName(const QString& name)
-{
-    mScanerImageName = name;
-    setScanerImage(NamedImage::imageNamed(name));
-}
-
-void ScanerSelectButton::setSelectedStateImageName(const QString& name)
-{
-    mSelectedStateImageName = name;
-    setSelectedStateImage(NamedImage::imageNamed(name));
-}
-
-void ScanerSelectButton::setUnselectedStateImageName(const QString& name)
-{
-    mUnselectedStateImageName = name;
-    setUnselectedStateImage(NamedImage::imageNamed(name));
-}
-
 void ScanerSelectButton::awakeFromInterface()
 {
     mIsLTR = FwkUtilsMethod::isLTR_LayoutDirection();
@@ -94,8 +57,8 @@ void ScanerSelectButton::paintEvent(QPaintEvent*)
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 
-    const QIcon& stateImage = mSelectedState != 0 ? mSelectedStateImage : mUnselectedStateImage;
-    if (!stateImage.isNull() && !mScanerImage.isNull()) {
+    const QIcon& stateImage = mSelectedState != 0 ? mSelectedPicture.image : mUnselectedPicture.image;
+    if (!stateImage.isNull() && !mScanerPicture.image.isNull()) {
         painter.setRenderHint(QPainter::Antialiasing);
         const QFontMetricsF metrics(font());
         // A long scanner name is cut short rather than run off the panel.
@@ -103,7 +66,7 @@ void ScanerSelectButton::paintEvent(QPaintEvent*)
             metrics.elidedText(text(), Qt::ElideRight, availableTitleWidth(width(), mIsLTR));
         const ContentLayout layout =
             layoutContents(size(), QSizeF(metrics.horizontalAdvance(title), metrics.height()), mIsLTR);
-        mScanerImage.paint(&painter, layout.scaner.toRect(), Qt::AlignCenter, iconMode());
+        mScanerPicture.image.paint(&painter, layout.scaner.toRect(), Qt::AlignCenter, iconMode());
         stateImage.paint(&painter, layout.state.toRect(), Qt::AlignCenter, iconMode());
         painter.setFont(font());
         painter.setLayoutDirection(title.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);

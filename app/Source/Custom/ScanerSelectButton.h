@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QIcon>
 #include <QRectF>
 #include <cstdint>
 
+#include "NamedPicture.h"
 #include "PaintedButton.h"
 
 // The scanner selector of the job list: a white panel with a scanner picture,
@@ -37,19 +37,19 @@ public:
     bool isLTR() const { return mIsLTR; }
     void setIsLTR(bool leftToRight);
 
-    QIcon scanerImage() const { return mScanerImage; }
-    void setScanerImage(const QIcon& image);
-    QIcon selectedStateImage() const { return mSelectedStateImage; }
-    void setSelectedStateImage(const QIcon& image);
-    QIcon unselectedStateImage() const { return mUnselectedStateImage; }
-    void setUnselectedStateImage(const QIcon& image);
+    QIcon scanerImage() const { return mScanerPicture.image; }
+    void setScanerImage(const QIcon& image) { mScanerPicture.setImage(image); update(); }
+    QIcon selectedStateImage() const { return mSelectedPicture.image; }
+    void setSelectedStateImage(const QIcon& image) { mSelectedPicture.setImage(image); update(); }
+    QIcon unselectedStateImage() const { return mUnselectedPicture.image; }
+    void setUnselectedStateImage(const QIcon& image) { mUnselectedPicture.setImage(image); update(); }
 
-    QString scanerImageName() const { return mScanerImageName; }
-    void setScanerImageName(const QString& name);
-    QString selectedStateImageName() const { return mSelectedStateImageName; }
-    void setSelectedStateImageName(const QString& name);
-    QString unselectedStateImageName() const { return mUnselectedStateImageName; }
-    void setUnselectedStateImageName(const QString& name);
+    QString scanerImageName() const { return mScanerPicture.name; }
+    void setScanerImageName(const QString& name) { mScanerPicture.setName(name); update(); }
+    QString selectedStateImageName() const { return mSelectedPicture.name; }
+    void setSelectedStateImageName(const QString& name) { mSelectedPicture.setName(name); update(); }
+    QString unselectedStateImageName() const { return mUnselectedPicture.name; }
+    void setUnselectedStateImageName(const QString& name) { mUnselectedPicture.setName(name); update(); }
 
 protected:
     void awakeFromInterface() override;
@@ -58,10 +58,7 @@ protected:
 private:
     int64_t mSelectedState = 0;
     bool mIsLTR;
-    QIcon mScanerImage;
-    QIcon mSelectedStateImage;
-    QIcon mUnselectedStateImage;
-    QString mScanerImageName;
-    QString mSelectedStateImageName;
-    QString mUnselectedStateImageName;
+    NamedPicture mScanerPicture;
+    NamedPicture mSelectedPicture;
+    NamedPicture mUnselectedPicture;
 };

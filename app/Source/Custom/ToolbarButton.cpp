@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QPropertyAnimation>
 
-ToolbarButton::ToolbarButton(QWidget* parent) : HoverButton(parent), mFade(new QPropertyAnimation(this, "opacity", this))
+ToolbarButton::ToolbarButton(QWidget* parent)
+    : HoverButton(parent), mFade(new QPropertyAnimation(this, "opacity", this))
 {
     mFade->setDuration(kFadeMilliseconds);
 }

@@ -60,7 +60,8 @@ TEST(TableCells, ControlsWithoutTextAreNamedAndKeyboardReachable)
     LocalizedStrings::useEnvironmentLanguage();
     EXPECT_EQ(password.passwordsecurebutton->accessibleName().toStdString(),
               LocalizedStrings::textIn("ar", "AccessibleShowPassword"));
-    EXPECT_EQ(password.passwordtextfield->accessibleName().toStdString(), LocalizedStrings::textIn("ar", "LabelPassword"));
+    EXPECT_EQ(password.passwordtextfield->accessibleName().toStdString(),
+              LocalizedStrings::textIn("ar", "LabelPassword"));
     EXPECT_EQ(select.checkbutton->accessibleName().toStdString(), LocalizedStrings::textIn("ar", "LabelSelect"));
     EXPECT_EQ(password.passwordsecurebutton->focusPolicy(), Qt::StrongFocus);
 }

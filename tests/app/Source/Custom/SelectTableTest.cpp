@@ -66,7 +66,8 @@ TEST(SelectTable, PressBelowTheLastRowTellsNobody)
     QTest::mousePress(table.view.viewport(), Qt::LeftButton, {}, QPoint(200, 3 * 30 + 20));
     EXPECT_TRUE(delegate.rows.empty());
     table.view.setSelectDelegate(nullptr);
-    QTest::mousePress(table.view.viewport(), Qt::LeftButton, {}, table.middleOfRow(0)); // no delegate: no call, no crash
+    // Without a delegate: no call, no crash.
+    QTest::mousePress(table.view.viewport(), Qt::LeftButton, {}, table.middleOfRow(0));
     EXPECT_TRUE(delegate.rows.empty());
 }
 
