@@ -1,7 +1,13 @@
 #pragma once
+
 #include <QWidget>
+
+// An opaque black panel.
 class CustomView : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit CustomView(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };

@@ -1,8 +1,14 @@
 #pragma once
-#include "StubButtonProps.h"
-class JobCollectionButton : public StubButton {
+
+#include "HoverButton.h"
+
+// The round edit and remove buttons of a job tile: a light disc with the
+// picture on it, and a blue square frame while the pointer is over it.
+class JobCollectionButton : public HoverButton {
     Q_OBJECT
 public:
-    using StubButton::StubButton;
-    qint64 selectedState = 0;
+    explicit JobCollectionButton(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };

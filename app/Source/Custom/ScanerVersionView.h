@@ -1,7 +1,13 @@
 #pragma once
+
 #include <QWidget>
+
+// The version screen's background panel: opaque white.
 class ScanerVersionView : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit ScanerVersionView(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };

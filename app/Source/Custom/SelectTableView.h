@@ -1,7 +1,28 @@
 #pragma once
+
 #include <QTableView>
+
+#include "SelectTableViewDelegate.h"
+
+// A table that reports each mouse press on a row to its selectDelegate, and
+// draws a selected row as one rounded band across the row (SelectTableRowView)
+// instead of highlighting cell by cell. Selection is by whole rows.
 class SelectTableView : public QTableView {
     Q_OBJECT
 public:
-    using QTableView::QTableView;
+    explicit SelectTableView(QWidget* parent = nullptr);
+
+    // Not owned; whoever sets it clears it before it goes away.
+    SelectTableViewDelegate* selectDelegate() const { return mSelectDelegate; }
+    void setSelectDelegate(SelectTableViewDelegate* delegate) { mSelectDelegate = delegate; }
+
+    // The band of the row across the table, in viewport coordinates.
+    QRect rowBounds(int row) const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    SelectTableViewDelegate* mSelectDelegate = nullptr;
 };

@@ -142,8 +142,10 @@ const StringTableEntry kEntries[] = {
      "أو سجّل كل المهام على الماسح. التسجيل المجمّع على عدة ماسحات موجود في شاشة الإصدار (زر المعلومات)."},
     {"ButtonRegistAllJobs", "تسجيل المهام على الماسح"},
     {"ButtonSearch", "بحث"},
-    {"AccessEditJob", "تعديل المهمة"},
-    {"AccessRemoveJob", "حذف المهمة"},
+    // Names read out for controls that show a picture instead of a text
+    {"AccessibleShowPassword", "إظهار كلمة المرور"},
+    {"AccessibleEditJob", "تعديل المهمة"},
+    {"AccessibleRemoveJob", "حذف المهمة"},
 
     // Command-line tool
     {"CliUsage",

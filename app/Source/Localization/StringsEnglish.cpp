@@ -144,8 +144,10 @@ const StringTableEntry kEntries[] = {
      "on the version screen (the information button)."},
     {"ButtonRegistAllJobs", "Register Jobs on Scanner"},
     {"ButtonSearch", "Search"},
-    {"AccessEditJob", "Edit job"},
-    {"AccessRemoveJob", "Remove job"},
+    // Names read out for controls that show a picture instead of a text
+    {"AccessibleShowPassword", "Show password"},
+    {"AccessibleEditJob", "Edit job"},
+    {"AccessibleRemoveJob", "Remove job"},
 
     // Command-line tool
     {"CliUsage",

@@ -1,0 +1,64 @@
+#include "HoverButton.h"
+
+#include <QEnterEvent>
+#include <QResizeEvent>
+
+#include "NamedImage.h"
+
+HoverButton::HoverButton(QWidget* parent) : PaintedButton(parent) {}
+
+void HoverButton::setEventState(int state)
+{
+    if (state == mEventState) {
+        return;
+    }
+    mEventState = state;
+    eventStateChanged(state);
+    update();
+}
+
+void HoverButton::setImageName(const QString& name)
+{
+    mImageName = name;
+    setIcon(NamedImage::imageNamed(name));
+    update();
+}
+
+void HoverButton::updateTrackingArea()
+{
+    mTrackingArea = rect();
+    setAttribute(Qt::WA_Hover, true);
+}
+
+void HoverButton::awakeFromInterface()
+{
+    if (mTrackingAreaEnabled) {
+        updateTrackingArea();
+    }
+}
+
+void HoverButton::enterEvent(QEnterEvent* event)
+{
+    PaintedButton::enterEvent(event);
+    if (mTrackingArea) {
+        setEventState(0);
+    }
+}
+
+void HoverButton::leaveEvent(QEvent* event)
+{
+    PaintedButton::leaveEvent(event);
+    if (mTrackingArea) {
+        setEventState(1);
+    }
+}
+
+void HoverButton::resizeEvent(QResizeEvent* event)
+{
+    PaintedButton::resizeEvent(event);
+    // The tracked area follows the button's size, so a button laid out after
+    // waking still reacts over all of its face.
+    if (mTrackingArea) {
+        mTrackingArea = rect();
+    }
+}

@@ -1,0 +1,54 @@
+#include "PasswordTableCellView.h"
+
+#include <QAbstractButton>
+
+#include "AutoresizingMask.h"
+#include "LocalizedStrings.h"
+#include "PasswordTextField.h"
+#include "ToolbarButton.h"
+
+namespace {
+QString localized(const char* key)
+{
+    return QString::fromStdString(LocalizedStrings::text(key));
+}
+} // namespace
+
+PasswordTableCellView::PasswordTableCellView(QWidget* parent)
+    : TableCellView(QSize(200, 24), parent), passwordtextfield(new PasswordTextField(this)),
+      passwordsecurebutton(new ToolbarButton(this))
+{
+    const int width = this->width();
+    const int height = this->height();
+    constexpr int margin = 2;
+
+    passwordtextfield->setGeometry(margin, margin, width - 3 * margin - kEyeSide, height - 2 * margin);
+    AutoresizingMask::setMask(passwordtextfield, AutoresizingMask::WidthSizable | AutoresizingMask::HeightSizable);
+    passwordtextfield->setAccessibleName(localized("LabelPassword"));
+
+    passwordsecurebutton->setGeometry(width - margin - kEyeSide, (height - kEyeSide) / 2, kEyeSide, kEyeSide);
+    AutoresizingMask::setMask(passwordsecurebutton, AutoresizingMask::MinXMargin | AutoresizingMask::MinYMargin |
+                                                        AutoresizingMask::MaxYMargin);
+    passwordsecurebutton->setCheckable(true);
+    passwordsecurebutton->setAccessibleNameKey("AccessibleShowPassword");
+    passwordSecure(passwordsecurebutton);
+    // The picture and the field's mode follow the toggle whoever sets it: the
+    // user, or the screen filling the cell from its row.
+    connect(passwordsecurebutton, &QAbstractButton::toggled, this, [this] { passwordSecure(passwordsecurebutton); });
+
+    installAutoresizing();
+}
+
+void PasswordTableCellView::passwordSecure(QAbstractButton* sender)
+{
+    if (!sender) {
+        return;
+    }
+    const bool shown = sender->isChecked();
+    if (auto* eye = qobject_cast<ToolbarButton*>(sender)) {
+        eye->setImageName(shown ? "ic_eye_enable.png" : "ic_eye_unenable.png");
+    }
+    passwordtextfield->changePasswordMode(!shown);
+    passwordtextfield->update();
+    update();
+}
