@@ -116,11 +116,11 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(data / "fernwick-vantix");
     ::setenv("XDG_DATA_HOME", data.c_str(), 1);
     for (int number = 1; number <= jobs; ++number) {
-        SettingData job;
-        job.setJobNo(std::to_string(number));
-        job.setJobName("Job" + std::to_string(number));
-        job.setFileFormat(number % 4);
-        job.sendSetting()->setSendPath("\\\\server\\scans\\" + std::to_string(number));
+        auto job = std::make_shared<SettingData>();
+        job->setJobNo(std::to_string(number));
+        job->setJobName("Job" + std::to_string(number));
+        job->setFileFormat(number % 4);
+        job->sendSetting()->setSendPath("\\\\server\\scans\\" + std::to_string(number));
         SettingData::SaveSettings(job);
     }
 

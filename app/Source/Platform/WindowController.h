@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QDialog>
 #include <QPointer>
 #include <QString>
 #include <memory>
 
-class QDialog;
 class QWidget;
 
 // A window made from an interface description, with the controller of its
