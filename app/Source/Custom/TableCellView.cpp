@@ -1,10 +1,8 @@
 #include "TableCellView.h"
 
-#include <QResizeEvent>
-
 #include "AutoresizingMask.h"
 
-TableCellView::TableCellView(const QSize& initialSize, QWidget* parent) : QWidget(parent), mLaidOutSize(initialSize)
+TableCellView::TableCellView(const QSize& initialSize, QWidget* parent) : QWidget(parent)
 {
     resize(initialSize);
 }
@@ -12,17 +10,4 @@ TableCellView::TableCellView(const QSize& initialSize, QWidget* parent) : QWidge
 void TableCellView::installAutoresizing()
 {
     AutoresizingMask::install(this);
-}
-
-void TableCellView::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    if (!event->oldSize().isValid() && mLaidOutSize != size()) {
-        for (QObject* child : children()) {
-            if (auto* view = qobject_cast<QWidget*>(child); view && !view->isWindow()) {
-                AutoresizingMask::resizeWithOldSuperviewSize(view, mLaidOutSize.width(), mLaidOutSize.height());
-            }
-        }
-    }
-    mLaidOutSize = size();
 }
