@@ -145,8 +145,8 @@ const StringTableEntry kEntries[] = {
      "  vantix discover [--json]\n"
      "  vantix identify ADDRESS [--json]\n"
      "  vantix scan --scanner ADDRESS --job N [--json]\n"
-     "  vantix register --scanner ADDRESS [--json]\n"
-     "  vantix bulk-register --targets FILE [--json]\n"
+     "  vantix register --scanner ADDRESS [--plan] [--json]\n"
+     "  vantix bulk-register --targets FILE [--parallel N] [--plan] [--json]\n"
      "\n"
      "خيارات المهمة:\n"
      "  --name TEXT             اسم المهمة\n"
@@ -164,6 +164,8 @@ const StringTableEntry kEntries[] = {
      "أسطرًا بالشكل \"ADDRESS PASSWORD\" من الملف FILE. لا تُكتب كلمات المرور في سطر الأوامر أبدًا.\n"
      "يوقف Ctrl-C الأوامر scan وregister وbulk-register بعد الطلب الحالي ويحرّر\n"
      "الماسح الضوئي؛ وضغطة ثانية على Ctrl-C تُنهي البرنامج فورًا.\n"
+     "يسجّل الخيار --parallel N المهام على ما يصل إلى N من الماسحات الضوئية في وقت واحد (من 1 إلى 16، والافتراضي 1)؛\n"
+     "ويطبع الخيار --plan ما سيفعله التسجيل بكل خانة دون إرسال أي شيء.\n"
      "رمز الخروج: 0 نجاح، 1 فشل العملية، 2 استخدام غير صحيح."},
     {"CliErrorUnknownCommand", "الأمر \"%@\" غير معروف. شغّل \"vantix help\" لعرض طريقة الاستخدام."},
     {"CliErrorUnknownOption", "الخيار \"%@\" غير معروف."},
@@ -181,6 +183,10 @@ const StringTableEntry kEntries[] = {
     {"CliErrorTargetsOpen", "تعذّرت قراءة ملف الأهداف \"%@\"."},
     {"CliErrorTargetsLine", "السطر %@ من ملف الأهداف ليس عنوان IPv4 متبوعًا بكلمة مرور."},
     {"CliErrorTargetsEmpty", "لا يحتوي ملف الأهداف \"%@\" على أي ماسح ضوئي."},
+    {"CliErrorTargetsDuplicate",
+     "السطر %1$@ من ملف الأهداف يذكر %2$@ مرة أخرى (أول مرة في السطر %3$@): تشغيلان على ماسح ضوئي واحد "
+     "سيتنازعان على قفله. لم يُرسَل شيء."},
+    {"CliErrorInvalidParallel", "\"%@\" ليس عددًا صالحًا للماسحات الضوئية في وقت واحد (من 1 إلى 16)."},
     {"CliWarnTargetsReadable",
      "تحذير: يحتوي ملف الأهداف \"%@\" على كلمات مرور ويمكن لمستخدمين آخرين قراءته؛ قيّد الوصول إليه بالأمر "
      "\"chmod 600\"."},

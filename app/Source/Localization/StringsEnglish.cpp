@@ -146,8 +146,8 @@ const StringTableEntry kEntries[] = {
      "  vantix discover [--json]\n"
      "  vantix identify ADDRESS [--json]\n"
      "  vantix scan --scanner ADDRESS --job N [--json]\n"
-     "  vantix register --scanner ADDRESS [--json]\n"
-     "  vantix bulk-register --targets FILE [--json]\n"
+     "  vantix register --scanner ADDRESS [--plan] [--json]\n"
+     "  vantix bulk-register --targets FILE [--parallel N] [--plan] [--json]\n"
      "\n"
      "Job options:\n"
      "  --name TEXT             job name\n"
@@ -165,6 +165,8 @@ const StringTableEntry kEntries[] = {
      "lines \"ADDRESS PASSWORD\" from FILE. Passwords never go on the command line.\n"
      "Ctrl-C stops scan, register and bulk-register after the current request and\n"
      "releases the scanner; a second Ctrl-C quits at once.\n"
+     "--parallel N registers up to N scanners at once (1 to 16, default 1); --plan\n"
+     "prints what a registration would do to each slot and sends nothing.\n"
      "Exit status: 0 success, 1 the operation failed, 2 bad usage."},
     {"CliErrorUnknownCommand", "Unknown command \"%@\". Run \"vantix help\" for usage."},
     {"CliErrorUnknownOption", "Unknown option \"%@\"."},
@@ -182,6 +184,10 @@ const StringTableEntry kEntries[] = {
     {"CliErrorTargetsOpen", "The targets file \"%@\" cannot be read."},
     {"CliErrorTargetsLine", "Line %@ of the targets file is not an IPv4 address followed by a password."},
     {"CliErrorTargetsEmpty", "The targets file \"%@\" lists no scanner."},
+    {"CliErrorTargetsDuplicate",
+     "Line %1$@ of the targets file lists %2$@ again (first on line %3$@): two runs on one scanner would fight "
+     "for its lock. Nothing was sent."},
+    {"CliErrorInvalidParallel", "\"%@\" is not a number of scanners at once (1 to 16)."},
     {"CliWarnTargetsReadable",
      "Warning: the targets file \"%@\" holds passwords and can be read by other users; restrict it with "
      "\"chmod 600\"."},
