@@ -10,12 +10,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "FWKVXSDK/JobFolder.h"
-#include "FWKVXSDK/SettingData.h"
+#include "BenchJobFolder.h"
 #include "SimulatorProcess.h"
 #include "ToolRun.h"
 
@@ -41,19 +39,9 @@ struct Series {
 int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-    std::string folder = (std::filesystem::temp_directory_path() / "vantix-bench-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr) {
+    const std::string folder = makeBenchJobFolder();
+    if (folder.empty()) {
         return 1;
-    }
-    ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
-    JobFolder::ensureExists();
-    // A realistic store: every third slot holds a job, the others are cleared.
-    for (int n = 1; n <= 99; n += 3) {
-        auto job = std::make_shared<SettingData>();
-        job->setJobNo(std::to_string(n));
-        job->setJobName("Job " + std::to_string(n));
-        job->sendSetting()->setSendPath("\\\\server\\scans\\" + std::to_string(n));
-        SettingData::SaveSettings(job);
     }
     const std::string targets = folder + "/targets.txt";
     {
