@@ -2,11 +2,6 @@
 // command, measured with wait4's resource usage of the child, against a local
 // simulated scanner. Run inside a private network namespace:
 //   tests/netns-run.sh build/normal/bench/cli_memory_bench
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -14,52 +9,12 @@
 #include <vector>
 
 #include "SimulatorProcess.h"
+#include "ToolRun.h"
 
 namespace {
-struct Measure {
-    int status = -1;
-    long maxRssKiB = 0;
-    double seconds = 0;
-};
-
-// Runs the tool with the arguments, the text on standard input, output discarded.
-Measure runTool(const std::vector<std::string>& arguments, const std::string& input)
+ToolRun runTool(const std::vector<std::string>& arguments, const std::string& input)
 {
-    int in[2];
-    if (::pipe(in) != 0) {
-        return {};
-    }
-    std::vector<std::string> argv{VANTIX_CLI_PATH};
-    argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::vector<char*> pointers;
-    for (auto& argument : argv) {
-        pointers.push_back(argument.data());
-    }
-    pointers.push_back(nullptr);
-    std::fflush(stdout); // the child must not inherit unwritten output
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(in[0], 0);
-        ::close(in[0]);
-        ::close(in[1]);
-        if (std::freopen("/dev/null", "w", stdout) == nullptr) {
-            ::_exit(127);
-        }
-        ::execv(pointers[0], pointers.data());
-        ::_exit(127);
-    }
-    ::close(in[0]);
-    [[maybe_unused]] const ssize_t written = ::write(in[1], input.data(), input.size());
-    ::close(in[1]);
-    Measure measure;
-    int raw = 0;
-    rusage usage{};
-    ::wait4(pid, &raw, 0, &usage);
-    measure.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    measure.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    measure.maxRssKiB = usage.ru_maxrss;
-    return measure;
+    return ToolRun::run(VANTIX_CLI_PATH, arguments, input);
 }
 } // namespace
 
@@ -72,14 +27,17 @@ int main()
     }
     ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
 
-    SimulatorProcess sim({"--scanner", "ip=127.0.0.2,password=pw,model=M1,name=bench,serial=1"});
+    // One scanner for the single-scanner commands, three for bulk registration
+    // (a scanner may be listed only once).
+    SimulatorProcess sim({"--scanner", "ip=127.0.0.2,password=pw,model=M1,name=bench,serial=1", "--fleet", "2",
+                          "--fleet-keys", "password=pw"});
     if (!sim.ready()) {
         std::fprintf(stderr, "simulator not ready: %s\n", sim.failure().c_str());
         return 1;
     }
     const std::string targets = folder + "/targets.txt";
     std::FILE* file = std::fopen(targets.c_str(), "w");
-    std::fputs("127.0.0.2 pw\n127.0.0.2 pw\n127.0.0.2 pw\n", file);
+    std::fputs("127.0.0.2 pw\n127.0.0.3 pw\n127.0.0.4 pw\n", file);
     std::fclose(file);
     std::filesystem::permissions(targets, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 
@@ -98,13 +56,14 @@ int main()
     cases.push_back({"register", {"register", "--scanner", "127.0.0.2"}, "pw\n"});
     cases.push_back({"register --json", {"register", "--scanner", "127.0.0.2", "--json"}, "pw\n"});
     cases.push_back({"bulk-register (3 runs)", {"bulk-register", "--targets", targets}, ""});
+    cases.push_back({"bulk-register, 3 at once", {"bulk-register", "--targets", targets, "--parallel", "3"}, ""});
     cases.push_back({"scan", {"scan", "--scanner", "127.0.0.2", "--job", "1"}, ""});
     cases.push_back({"discover", {"discover"}, ""});
 
     long peak = 0;
     bool allSucceeded = true;
     for (const Case& c : cases) {
-        const Measure m = runTool(c.arguments, c.input);
+        const ToolRun m = runTool(c.arguments, c.input);
         peak = std::max(peak, m.maxRssKiB);
         allSucceeded = allSucceeded && m.status == 0;
         std::printf("%-24s exit %d  %6.2f s  peak RSS %6.1f MiB\n", c.label, m.status, m.seconds,

@@ -10,8 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "FWKVXSDK/JobFolder.h"
-#include "FWKVXSDK/SettingData.h"
+#include "BenchJobFolder.h"
 #include "JobRegistration.h"
 #include "SimulatorProcess.h"
 
@@ -20,20 +19,10 @@ int main()
     constexpr int kRuns = 10;
     constexpr double kLimitSeconds = 2.0;
 
-    std::string folder = (std::filesystem::temp_directory_path() / "vantix-bench-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr) {
+    const std::string folder = makeBenchJobFolder();
+    if (folder.empty()) {
         std::fprintf(stderr, "cannot create a temporary folder\n");
         return 1;
-    }
-    ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
-    JobFolder::ensureExists();
-    // A realistic store: every third slot holds a job, the others are cleared.
-    for (int n = 1; n <= 99; n += 3) {
-        auto job = std::make_shared<SettingData>();
-        job->setJobNo(std::to_string(n));
-        job->setJobName("Job " + std::to_string(n));
-        job->sendSetting()->setSendPath("\\\\server\\scans\\" + std::to_string(n));
-        SettingData::SaveSettings(job);
     }
 
     SimulatorProcess sim({"--no-mdns", "--scanner", "ip=127.0.0.2,password=pw"});

@@ -1,6 +1,5 @@
 #include "JobRegistration.h"
 
-#include "FWKVXSDK/SettingData.h"
 #include "FWKVXSDK/WebApiClient.h"
 
 #include "AppError.h"
@@ -15,12 +14,18 @@ int64_t codeOr(const ScannerData& scanner, int64_t fallback)
 
 constexpr int64_t kAccepted = 1;
 constexpr int64_t kRefused = -1;
+} // namespace
 
-// The job stored in the file of number n goes into slot n. A damaged file
-// whose own number is missing or differs would otherwise be sent under another
-// slot (or none); it is sent as a copy carrying n.
-std::shared_ptr<SettingData> jobForSlot(const std::shared_ptr<SettingData>& stored, int64_t number)
+std::shared_ptr<SettingData> JobRegistration::jobForSlot(int64_t number)
 {
+    const auto stored = SettingData::ReadSettings(number);
+    // An absent number counts as present: only the empty number means "no job".
+    if (!stored || stored->jobNo() == std::optional<std::string>(std::string())) {
+        return nullptr;
+    }
+    // The job stored in the file of number n goes into slot n. A damaged file
+    // whose own number is missing or differs would otherwise be sent under
+    // another slot (or none); it is sent as a copy carrying n.
     const auto jobNo = stored->jobNo();
     if (jobNo && *jobNo == std::to_string(number)) {
         return stored;
@@ -29,7 +34,6 @@ std::shared_ptr<SettingData> jobForSlot(const std::shared_ptr<SettingData>& stor
     copy->setJobNo(std::to_string(number));
     return copy;
 }
-} // namespace
 
 void JobRegistration::jobregist(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
                                 const Progress& progresscompletion, const Completion& completion)
@@ -78,12 +82,10 @@ int64_t JobRegistration::runSequence(const std::shared_ptr<ScannerData>& scanner
         item->setJobNo(number);
         item->setScannerName(scanner->scannerName().value_or(std::string()));
 
-        const auto stored = SettingData::ReadSettings(number);
         int64_t result = 0;
-        // An absent number counts as present: only the empty number means "no job".
-        if (stored && stored->jobNo() != std::optional<std::string>(std::string())) {
+        if (const auto job = jobForSlot(number)) {
             item->setRequest(registerText);
-            result = client.Register(scanner, jobForSlot(stored, number), password);
+            result = client.Register(scanner, job, password);
         } else {
             item->setRequest(deleteText);
             result = client.Delete(scanner, password, number);

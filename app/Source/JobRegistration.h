@@ -7,6 +7,7 @@
 
 #include "FWKVXSDK/BulkJobStatus.h"
 #include "FWKVXSDK/ScannerData.h"
+#include "FWKVXSDK/SettingData.h"
 
 // The registration run: makes the scanner's job table (slots 1 to 99) equal to
 // the PC's jobs, number for number. Identifies and locks the scanner, then for
@@ -25,6 +26,11 @@ public:
     // succeeded, never before.
     void jobregist(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
                    const Progress& progresscompletion, const Completion& completion);
+
+    // What a run does with one slot: the job it registers there (carrying the
+    // slot's number), or null when it clears the slot. The run and the
+    // tool's registration plan both decide through this.
+    static std::shared_ptr<SettingData> jobForSlot(int64_t number);
 
 private:
     int64_t runSequence(const std::shared_ptr<ScannerData>& scanner, const std::string& password,

@@ -5,18 +5,26 @@
 
 #include "ExitStatus.h"
 
+namespace {
+// Runs of several scanners report from their own threads: a line goes out in
+// one call (one write on the unbuffered standard error), so lines never mix,
+// not even with the notice that the signal handler writes.
+void writeLine(std::FILE* stream, const std::string& text)
+{
+    const std::string line = text + '\n';
+    std::fwrite(line.data(), 1, line.size(), stream);
+    std::fflush(stream);
+}
+} // namespace
+
 void CliOutput::line(const std::string& text)
 {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+    writeLine(stdout, text);
 }
 
 void CliOutput::error(const std::string& text)
 {
-    std::fwrite(text.data(), 1, text.size(), stderr);
-    std::fputc('\n', stderr);
-    std::fflush(stderr);
+    writeLine(stderr, text);
 }
 
 void CliOutput::json(const nlohmann::json& value)

@@ -9,6 +9,7 @@
 #include "CliArguments.h"
 #include "CliOutput.h"
 #include "ExitStatus.h"
+#include "JobBundleCommands.h"
 #include "JobJson.h"
 #include "JobList.h"
 #include "JobValidator.h"
@@ -279,7 +280,8 @@ int remove(const std::vector<std::string>& rest)
 int JobsCommand::run(const std::vector<std::string>& arguments)
 {
     if (arguments.empty()) {
-        throw UsageError(LocalizedStrings::format("CliErrorMissingArgument", {"list|show|add|edit|rm"}));
+        throw UsageError(
+            LocalizedStrings::format("CliErrorMissingArgument", {"list|show|add|edit|rm|export|import"}));
     }
     const std::string& verb = arguments[0];
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
@@ -297,6 +299,12 @@ int JobsCommand::run(const std::vector<std::string>& arguments)
     }
     if (verb == "rm") {
         return remove(rest);
+    }
+    if (verb == "export") {
+        return JobBundleCommands::exportJobs(rest);
+    }
+    if (verb == "import") {
+        return JobBundleCommands::importJobs(rest);
     }
     throw UsageError(LocalizedStrings::format("CliErrorUnknownCommand", {"jobs " + verb}));
 }

@@ -7,18 +7,34 @@
 #include "CliArguments.h"
 #include "CliOutput.h"
 #include "ExitStatus.h"
+#include "FleetRegistration.h"
 #include "JobRegistration.h"
 #include "LocalizedStrings.h"
 #include "PasswordInput.h"
 #include "ProgressText.h"
+#include "RegistrationPlan.h"
 #include "ResultMessage.h"
 #include "RunInterruption.h"
 #include "TargetsFile.h"
 #include "UsageError.h"
 
+namespace {
+// The value of --parallel: decimal digits, 1 to 16.
+int scannersAtOnce(const std::string& text)
+{
+    const bool digits = !text.empty() && text.size() <= 2 &&
+                        text.find_first_not_of("0123456789") == std::string::npos;
+    const int count = digits ? std::stoi(text) : 0;
+    if (count < 1 || count > FleetRegistration::kMostAtOnce) {
+        throw UsageError(LocalizedStrings::format("CliErrorInvalidParallel", {text}));
+    }
+    return count;
+}
+} // namespace
+
 int RegisterCommands::registerJobs(const std::vector<std::string>& rest)
 {
-    const CliArguments arguments(rest, {{"--scanner", true}, {"--json", false}});
+    const CliArguments arguments(rest, {{"--scanner", true}, {"--json", false}, {"--plan", false}});
     arguments.allowNoMorePositionals(0);
     const auto address = arguments.value("--scanner");
     if (!address) {
@@ -27,6 +43,10 @@ int RegisterCommands::registerJobs(const std::vector<std::string>& rest)
     auto scanner = std::make_shared<ScannerData>();
     scanner->setScannerIp(CliArguments::ipv4Address(*address));
     const bool json = arguments.has("--json");
+    if (arguments.has("--plan")) {
+        RegistrationPlan::print({*address}, json, false);
+        return ExitStatus::Success;
+    }
 
     const auto password = PasswordInput::read(LocalizedStrings::text("CliPasswordPrompt"));
     if (!password) {
@@ -57,44 +77,51 @@ int RegisterCommands::registerJobs(const std::vector<std::string>& rest)
 
 int RegisterCommands::bulkRegister(const std::vector<std::string>& rest)
 {
-    const CliArguments arguments(rest, {{"--targets", true}, {"--json", false}});
+    const CliArguments arguments(rest,
+                                 {{"--targets", true}, {"--json", false}, {"--parallel", true}, {"--plan", false}});
     arguments.allowNoMorePositionals(0);
     const auto path = arguments.value("--targets");
     if (!path) {
         throw UsageError(LocalizedStrings::format("CliErrorMissingArgument", {"--targets"}));
     }
+    const int atOnce = arguments.has("--parallel") ? scannersAtOnce(*arguments.value("--parallel")) : 1;
     const bool json = arguments.has("--json");
     bool readableByOthers = false;
     const auto targets = TargetsFile::read(*path, readableByOthers);
     if (readableByOthers) {
         CliOutput::error(LocalizedStrings::format("CliWarnTargetsReadable", {*path}));
     }
-
-    bool allSucceeded = true;
-    RunInterruption interruption;
-    for (const auto& target : targets) {
-        if (interruption.requested()) {
-            // The scanners not yet begun are left as they are.
-            CliOutput::error(LocalizedStrings::text("CliInterrupted"));
-            return ExitStatus::Failure;
+    if (arguments.has("--plan")) {
+        std::vector<std::string> addresses;
+        for (const auto& target : targets) {
+            addresses.push_back(target.address);
         }
-        auto scanner = std::make_shared<ScannerData>();
-        scanner->setScannerIp(target.address);
-        int64_t result = 0;
-        JobRegistration().jobregist(
-            scanner, target.password, [&](const std::shared_ptr<BulkJobStatus>&) { interruption.checkpoint(); },
-            [&](int64_t code) { result = code; });
-        allSucceeded = allSucceeded && result == 0;
-        const std::string text = ResultMessage::bulkRowText(result);
-        if (json) {
-            CliOutput::json({{"scannerIp", target.address}, {"result", result}, {"text", text}});
-        } else {
-            CliOutput::line(target.address + "\t" + text);
-        }
-        if (interruption.stoppedRun()) {
-            CliOutput::error(RunInterruption::releaseStoppedRun(scanner));
-            return ExitStatus::Failure;
-        }
+        RegistrationPlan::print(addresses, json, true);
+        return ExitStatus::Success;
     }
-    return allSucceeded ? ExitStatus::Success : ExitStatus::Failure;
+
+    RunInterruption interruption;
+    const auto summary = FleetRegistration::run(
+        targets, atOnce, interruption, [&](const FleetRegistration::Outcome& outcome) {
+            const std::string text = ResultMessage::bulkRowText(outcome.result);
+            if (json) {
+                CliOutput::json({{"scannerIp", outcome.address}, {"result", outcome.result}, {"text", text}});
+            } else {
+                CliOutput::line(outcome.address + "\t" + text);
+            }
+            if (outcome.stopped) {
+                // With one scanner at a time the message can only be about the row above.
+                CliOutput::error(atOnce == 1 ? outcome.releaseMessage
+                                             : outcome.address + "\t" + outcome.releaseMessage);
+            }
+        });
+    if (summary.anyStopped) {
+        return ExitStatus::Failure;
+    }
+    if (summary.notBegun > 0) {
+        // A signal came between two scanners: those not yet begun are left as they are.
+        CliOutput::error(LocalizedStrings::text("CliInterrupted"));
+        return ExitStatus::Failure;
+    }
+    return summary.allSucceeded ? ExitStatus::Success : ExitStatus::Failure;
 }

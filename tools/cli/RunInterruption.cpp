@@ -68,8 +68,13 @@ bool RunInterruption::requested() const
 
 void RunInterruption::checkpoint()
 {
+    checkpoint(mStopped);
+}
+
+void RunInterruption::checkpoint(bool& runStopped) const
+{
     if (requested()) {
-        mStopped = true;
+        runStopped = true;
         throw BrokenOff{};
     }
 }

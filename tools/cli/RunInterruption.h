@@ -11,7 +11,8 @@
 // signal only asks the run to stop: at its next progress report the run is
 // broken off (no further requests), and the tool then releases the lock the
 // run holds. A second signal ends the tool at once, as usual.
-// One instance at a time, on the thread that drives the runs.
+// One instance at a time. Several runs may be under way at once, each on its
+// own thread; each then keeps its own record of having been broken off.
 class RunInterruption {
 public:
     RunInterruption();
@@ -24,6 +25,9 @@ public:
     // Called from a run's progress report: breaks the run off when a signal
     // has come. Reports come only while the run holds the scanner's lock.
     void checkpoint();
+    // The same for one of several runs under way at once: `runStopped` is that
+    // run's own record, touched only by the thread the run is on.
+    void checkpoint(bool& runStopped) const;
     // checkpoint() broke the run off; it then still holds the lock.
     bool stoppedRun() const { return mStopped; }
     // Releases the lock of the run that was broken off and returns the

@@ -1,12 +1,12 @@
 #include "TargetsFile.h"
 
 #include <arpa/inet.h>
-#include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
+
+#include <map>
 
 #include "LocalizedStrings.h"
+#include "SmallFile.h"
 #include "UsageError.h"
 
 namespace {
@@ -19,55 +19,16 @@ UsageError cannotRead(const std::string& path)
 {
     return UsageError(LocalizedStrings::format("CliErrorTargetsOpen", {path}));
 }
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : mFd(fd) {}
-    ~Descriptor()
-    {
-        if (mFd >= 0) {
-            ::close(mFd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return mFd; }
-
-private:
-    int mFd;
-};
 } // namespace
 
 std::vector<TargetsFile::Target> TargetsFile::read(const std::string& path, bool& readableByOthers)
 {
-    // Non-blocking open, so that a FIFO cannot hang the tool before it is refused.
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::size_t>(info.st_size) > kMaximumSize) {
+    const auto file = SmallFile::read(path, kMaximumSize);
+    if (file.status != SmallFile::Status::Read) {
         throw cannotRead(path);
     }
-    readableByOthers = (info.st_mode & (S_IRGRP | S_IROTH)) != 0;
-
-    std::string content;
-    char buffer[8192];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            throw cannotRead(path);
-        }
-        if (got == 0) {
-            break;
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
-        if (content.size() > kMaximumSize) {
-            throw cannotRead(path); // grew while being read
-        }
-    }
-    auto targets = parse(content);
+    readableByOthers = (file.mode & (S_IRGRP | S_IROTH)) != 0;
+    auto targets = parse(file.bytes);
     if (targets.empty()) {
         throw UsageError(LocalizedStrings::format("CliErrorTargetsEmpty", {path}));
     }
@@ -77,6 +38,9 @@ std::vector<TargetsFile::Target> TargetsFile::read(const std::string& path, bool
 std::vector<TargetsFile::Target> TargetsFile::parse(const std::string& content)
 {
     std::vector<Target> targets;
+    // Line of each address so far. Two runs on one scanner would fight for its
+    // lock, so a scanner is listed once.
+    std::map<in_addr_t, std::size_t> lineOfAddress;
     std::size_t start = 0;
     std::size_t number = 0;
     while (start < content.size()) {
@@ -111,6 +75,11 @@ std::vector<TargetsFile::Target> TargetsFile::parse(const std::string& content)
                                ::inet_pton(AF_INET, target.address.c_str(), &parsed) != 1;
         if (malformed) {
             throw UsageError(LocalizedStrings::format("CliErrorTargetsLine", {std::to_string(number)}));
+        }
+        const auto [first, isNew] = lineOfAddress.emplace(parsed.s_addr, number);
+        if (!isNew) {
+            throw UsageError(LocalizedStrings::format(
+                "CliErrorTargetsDuplicate", {std::to_string(number), target.address, std::to_string(first->second)}));
         }
         targets.push_back(std::move(target));
     }

@@ -102,14 +102,17 @@ bool RestScanner::Configure(const std::string& ip, const std::map<std::string, s
 
     int64_t perPhase = 1;
     int64_t refuseSlot = 0;
+    int64_t requestDelay = 0;
     bool refuse = settings.count("refuse-slot") > 0;
     if (!integer("status-queries-per-phase", 1, 1000, perPhase) ||
         !integer("scan-end-status", INT32_MIN, INT32_MAX, mScanEndStatus) ||
         !integer("refuse-slot", 1, 99, refuseSlot) || !integer("refuse-result", INT32_MIN, INT32_MAX, mRefuseResult) ||
-        !code("scan-end-code", mScanEndCode) || !code("refuse-code", mRefuseCode)) {
+        !code("scan-end-code", mScanEndCode) || !code("refuse-code", mRefuseCode) ||
+        !integer("request-delay-ms", 0, 600000, requestDelay)) {
         return false;
     }
     mQueriesPerPhase = static_cast<int>(perPhase);
+    mRequestDelayMs = static_cast<int>(requestDelay);
     if (refuse) {
         mRefuseSlot = refuseSlot;
     }
@@ -166,6 +169,14 @@ std::optional<FaultScript::Op> RestScanner::Route(const Request& request, bool& 
 }
 
 RestScanner::Answer RestScanner::Handle(const Request& request)
+{
+    Answer answer = Decide(request);
+    // A real scanner takes its time over every answer, whatever it is.
+    answer.delayMs += mRequestDelayMs;
+    return answer;
+}
+
+RestScanner::Answer RestScanner::Decide(const Request& request)
 {
     bool knownScanner = false;
     auto op = Route(request, knownScanner);

@@ -46,6 +46,7 @@ public:
     std::optional<nlohmann::json> Job(int64_t slot);
 
 private:
+    Answer Decide(const Request& request);
     std::optional<FaultScript::Op> Route(const Request& request, bool& knownScanner) const;
     Answer Perform(FaultScript::Op op, const Request& request);
     Answer Lock();
@@ -71,6 +72,7 @@ private:
     std::optional<int64_t> mRefuseSlot;
     int64_t mRefuseResult = -1;
     std::optional<std::string> mRefuseCode;
+    int mRequestDelayMs = 0; // "request-delay-ms": every answer waits this long
     FaultScript mFaults;
 
     std::mutex mLock;

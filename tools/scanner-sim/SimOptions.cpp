@@ -21,6 +21,9 @@ const GlobalOption kGlobalOptions[] = {
     {"--help", false, "show this text and exit"},
     {"--scanner", true, "KEY=VALUE,...  add one simulated scanner (repeatable)"},
     {"--run-for", true, "SECONDS  stop by itself after this time"},
+    {"--fleet", true, "N  add N scanners (after the --scanner ones) with generated names and serials"},
+    {"--fleet-keys", true, "KEY=VALUE,...  keys for every --fleet scanner (not ip)"},
+    {"--request-delay-ms", true, "MS  every REST answer waits this long (a scanner's request-delay-ms key wins)"},
     {"--no-mdns", false, "do not answer multicast-DNS queries"},
     {"--no-rest", false, "do not serve the scanners' HTTPS REST interface"},
     {"--log", true, "FILE  write every REST request received as one JSON line (mode 0600)"},
@@ -150,11 +153,32 @@ bool parseScanner(const std::string& pairs, size_t index, ScannerConfig& scanner
     return true;
 }
 
+// The scanners of --fleet: the next free default addresses, generated names
+// and serials, then the --fleet-keys pairs (which may replace those).
+bool addFleet(int count, const std::string& keys, SimOptions& options, std::string& error)
+{
+    for (int k = 1; k <= count; ++k) {
+        std::string serial = std::to_string(k);
+        serial.insert(0, serial.size() < 4 ? 4 - serial.size() : 0, '0');
+        ScannerConfig scanner;
+        const std::string pairs =
+            "model=FLEET,name=Fleet scanner " + std::to_string(k) + ",serial=FS" + serial + "," + keys;
+        if (!parseScanner(pairs, options.scanners.size(), scanner, error)) {
+            error = "--fleet: " + error;
+            return false;
+        }
+        options.scanners.push_back(std::move(scanner));
+    }
+    return true;
+}
+
 } // namespace
 
 bool SimOptions::Parse(int argc, const char* const* argv, SimOptions& options, std::string& error)
 {
     options = SimOptions();
+    int fleetSize = 0;
+    int requestDelayMs = 0;
     for (int i = 1; i < argc; ++i) {
         std::string name = argv[i];
         std::optional<std::string> inlineValue;
@@ -201,8 +225,30 @@ bool SimOptions::Parse(int argc, const char* const* argv, SimOptions& options, s
                 return false;
             }
             options.scanners.push_back(std::move(scanner));
+        } else if (name == "--fleet" && !parseInt(value, 1, 253, fleetSize)) {
+            error = "--fleet expects a number of scanners (1 to 253)";
+            return false;
+        } else if (name == "--fleet-keys" && ("," + value).find(",ip=") != std::string::npos) {
+            error = "--fleet-keys cannot give ip: the fleet takes the next addresses";
+            return false;
+        } else if (name == "--request-delay-ms" && !parseInt(value, 0, 600000, requestDelayMs)) {
+            error = "--request-delay-ms must be a number of milliseconds (0 to 600000)";
+            return false;
         }
         options.globals[name] = value;
+    }
+    const auto fleetKeys = options.globals.find("--fleet-keys");
+    if (fleetKeys != options.globals.end() && fleetSize == 0) {
+        error = "--fleet-keys needs --fleet";
+        return false;
+    }
+    if (!addFleet(fleetSize, fleetKeys == options.globals.end() ? std::string() : fleetKeys->second, options, error)) {
+        return false;
+    }
+    if (options.globals.count("--request-delay-ms") != 0) {
+        for (ScannerConfig& scanner : options.scanners) {
+            scanner.settings.emplace("request-delay-ms", std::to_string(requestDelayMs));
+        }
     }
     return true;
 }
@@ -230,7 +276,7 @@ std::string SimOptions::Usage()
         "  id=TEXT id-type=string|number   scanner-name=TEXT   password=JOBPASSWORD\n"
         "  conn=TEXT conn-type=string|number   status-queries-per-phase=N\n"
         "  scan-end-status=N scan-end-code=N   refuse-slot=N refuse-result=N refuse-code=N\n"
-        "  cert=expired\n"
+        "  cert=expired   request-delay-ms=MS (every answer waits this long)\n"
         "  fault.<op>.status|code|code-type|result|body|body-file|delay-ms|after|times=VALUE\n"
         "    <op>: identify lock settings scan status unlock register delete\n"
         "    body: notjson empty array huge close hang\n";

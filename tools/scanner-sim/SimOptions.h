@@ -24,6 +24,8 @@ struct ScannerConfig {
 
 // The whole command line. Global options are listed in one table in
 // SimOptions.cpp; every one given is also kept in `globals` (value "" for flags).
+// `scanners` holds the --scanner ones in order, then those of --fleet; a
+// --request-delay-ms is already copied into each scanner's settings.
 struct SimOptions {
     std::vector<ScannerConfig> scanners;
     std::optional<double> runForSeconds; // "--run-for SECONDS": stop by itself

@@ -155,11 +155,13 @@ const StringTableEntry kEntries[] = {
      "  vantix jobs add [خيارات المهمة]\n"
      "  vantix jobs edit N [خيارات المهمة]\n"
      "  vantix jobs rm N... | vantix jobs rm --all\n"
+     "  vantix jobs export FILE [--with-passwords]\n"
+     "  vantix jobs import FILE [--replace]\n"
      "  vantix discover [--json]\n"
      "  vantix identify ADDRESS [--json]\n"
      "  vantix scan --scanner ADDRESS --job N [--json]\n"
-     "  vantix register --scanner ADDRESS [--json]\n"
-     "  vantix bulk-register --targets FILE [--json]\n"
+     "  vantix register --scanner ADDRESS [--plan] [--json]\n"
+     "  vantix bulk-register --targets FILE [--parallel N] [--plan] [--json]\n"
      "\n"
      "خيارات المهمة:\n"
      "  --name TEXT             اسم المهمة\n"
@@ -177,6 +179,10 @@ const StringTableEntry kEntries[] = {
      "أسطرًا بالشكل \"ADDRESS PASSWORD\" من الملف FILE. لا تُكتب كلمات المرور في سطر الأوامر أبدًا.\n"
      "يوقف Ctrl-C الأوامر scan وregister وbulk-register بعد الطلب الحالي ويحرّر\n"
      "الماسح الضوئي؛ وضغطة ثانية على Ctrl-C تُنهي البرنامج فورًا.\n"
+     "يسجّل الخيار --parallel N المهام على ما يصل إلى N من الماسحات الضوئية في وقت واحد (من 1 إلى 16، والافتراضي 1)؛\n"
+     "ويطبع الخيار --plan ما سيفعله التسجيل بكل خانة دون إرسال أي شيء.\n"
+     "تحتوي حزمة المهام (export وimport) على مجموعة المهام كلها؛ ولا تتضمن كلمات مرور المجلدات المشتركة إلا مع\n"
+     "--with-passwords. ويحذف import --replace المهام غير الموجودة في الحزمة.\n"
      "رمز الخروج: 0 نجاح، 1 فشل العملية، 2 استخدام غير صحيح."},
     {"CliErrorUnknownCommand", "الأمر \"%@\" غير معروف. شغّل \"vantix help\" لعرض طريقة الاستخدام."},
     {"CliErrorUnknownOption", "الخيار \"%@\" غير معروف."},
@@ -194,6 +200,37 @@ const StringTableEntry kEntries[] = {
     {"CliErrorTargetsOpen", "تعذّرت قراءة ملف الأهداف \"%@\"."},
     {"CliErrorTargetsLine", "السطر %@ من ملف الأهداف ليس عنوان IPv4 متبوعًا بكلمة مرور."},
     {"CliErrorTargetsEmpty", "لا يحتوي ملف الأهداف \"%@\" على أي ماسح ضوئي."},
+    {"CliErrorTargetsDuplicate",
+     "السطر %1$@ من ملف الأهداف يذكر %2$@ مرة أخرى (أول مرة في السطر %3$@): تشغيلان على ماسح ضوئي واحد "
+     "سيتنازعان على قفله. لم يُرسَل شيء."},
+    {"CliErrorInvalidParallel", "\"%@\" ليس عددًا صالحًا للماسحات الضوئية في وقت واحد (من 1 إلى 16)."},
+    {"CliErrorBundleOpen", "تعذّرت قراءة حزمة المهام \"%@\". لم يُستورَد شيء."},
+    {"CliErrorBundleTooLarge", "حجم الملف \"%@\" أكبر من 1 ميبيبايت، فهو ليس حزمة مهام. لم يُستورَد شيء."},
+    {"CliErrorBundleSyntax",
+     "حزمة المهام \"%1$@\" تالفة: ليست JSON صالحًا (خطأ عند البايت %2$@). لم يُستورَد شيء."},
+    {"CliErrorBundleNotBundle", "الملف \"%@\" ليس حزمة مهام. لم يُستورَد شيء."},
+    {"CliErrorBundleNewer",
+     "إصدار تنسيق حزمة المهام \"%1$@\" هو %2$@؛ وهذا الإصدار من vantix يقرأ الإصدارات حتى %3$@. لم يُستورَد "
+     "شيء."},
+    {"CliErrorBundleDamaged",
+     "حزمة المهام \"%1$@\" تالفة: القيمة عند %2$@ مفقودة أو مكررة أو غير متوقعة أو غير صالحة. لم يُستورَد شيء."},
+    {"CliErrorImportInvalidJob", "لا يمكن استيراد المهمة %1$@ من الحزمة: %2$@ لم يُستورَد شيء."},
+    {"CliErrorBundleJobsExist",
+     "هذه المهام موجودة بالفعل: %@. لم يُستورَد شيء؛ استخدم --replace لاستبدال مجموعة المهام كلها."},
+    {"CliErrorImportSnapshot", "تعذّرت قراءة المهمة %@ للاحتفاظ بنسخة منها. لم يُستورَد شيء."},
+    {"CliImportRolledBack", "لم يُستورَد شيء: المهام كما كانت من قبل."},
+    {"CliImportNotRolledBack",
+     "تعذّرت إعادة كل المهام إلى ما كانت عليه قبل الاستيراد؛ افحصها بالأمر \"vantix jobs list\"."},
+    {"CliImported", "المهام المستوردة: %1$@. المهام المحذوفة: %2$@."},
+    {"CliImportNoPasswords",
+     "لا تحتوي الحزمة على كلمات مرور المجلدات المشتركة؛ عيّنها بالأمر \"vantix jobs edit N --share-password-stdin\"."},
+    {"CliErrorExportInvalidJob",
+     "لا يمكن تصدير المهمة %1$@: %2$@ صحّحها بالأمر \"vantix jobs edit %1$@\". لم يُصدَّر شيء."},
+    {"CliWarnBundleSkipped", "ملف المهمة ذات الرقم %@ ليس مرقّمًا من 1 إلى 99 ولن يُضمَّن في الحزمة."},
+    {"CliErrorBundleTooLargeToWrite",
+     "ستكون حزمة مجموعة المهام أكبر من 1 ميبيبايت، ولا يقرؤها أي استيراد. لم يُصدَّر شيء."},
+    {"CliErrorBundleWrite", "تعذّرت كتابة حزمة المهام \"%@\"."},
+    {"CliExported", "المهام المصدَّرة: %1$@، إلى %2$@."},
     {"CliWarnTargetsReadable",
      "تحذير: يحتوي ملف الأهداف \"%@\" على كلمات مرور ويمكن لمستخدمين آخرين قراءته؛ قيّد الوصول إليه بالأمر "
      "\"chmod 600\"."},

@@ -157,11 +157,13 @@ const StringTableEntry kEntries[] = {
      "  vantix jobs add [JOB OPTIONS]\n"
      "  vantix jobs edit N [JOB OPTIONS]\n"
      "  vantix jobs rm N... | vantix jobs rm --all\n"
+     "  vantix jobs export FILE [--with-passwords]\n"
+     "  vantix jobs import FILE [--replace]\n"
      "  vantix discover [--json]\n"
      "  vantix identify ADDRESS [--json]\n"
      "  vantix scan --scanner ADDRESS --job N [--json]\n"
-     "  vantix register --scanner ADDRESS [--json]\n"
-     "  vantix bulk-register --targets FILE [--json]\n"
+     "  vantix register --scanner ADDRESS [--plan] [--json]\n"
+     "  vantix bulk-register --targets FILE [--parallel N] [--plan] [--json]\n"
      "\n"
      "Job options:\n"
      "  --name TEXT             job name\n"
@@ -179,6 +181,10 @@ const StringTableEntry kEntries[] = {
      "lines \"ADDRESS PASSWORD\" from FILE. Passwords never go on the command line.\n"
      "Ctrl-C stops scan, register and bulk-register after the current request and\n"
      "releases the scanner; a second Ctrl-C quits at once.\n"
+     "--parallel N registers up to N scanners at once (1 to 16, default 1); --plan\n"
+     "prints what a registration would do to each slot and sends nothing.\n"
+     "A job bundle (export, import) holds the whole job set; share passwords only\n"
+     "with --with-passwords. import --replace removes the jobs not in the bundle.\n"
      "Exit status: 0 success, 1 the operation failed, 2 bad usage."},
     {"CliErrorUnknownCommand", "Unknown command \"%@\". Run \"vantix help\" for usage."},
     {"CliErrorUnknownOption", "Unknown option \"%@\"."},
@@ -196,6 +202,38 @@ const StringTableEntry kEntries[] = {
     {"CliErrorTargetsOpen", "The targets file \"%@\" cannot be read."},
     {"CliErrorTargetsLine", "Line %@ of the targets file is not an IPv4 address followed by a password."},
     {"CliErrorTargetsEmpty", "The targets file \"%@\" lists no scanner."},
+    {"CliErrorTargetsDuplicate",
+     "Line %1$@ of the targets file lists %2$@ again (first on line %3$@): two runs on one scanner would fight "
+     "for its lock. Nothing was sent."},
+    {"CliErrorInvalidParallel", "\"%@\" is not a number of scanners at once (1 to 16)."},
+    {"CliErrorBundleOpen", "The job bundle \"%@\" cannot be read. Nothing was imported."},
+    {"CliErrorBundleTooLarge", "The file \"%@\" is larger than 1 MiB, so it is no job bundle. Nothing was imported."},
+    {"CliErrorBundleSyntax",
+     "The job bundle \"%1$@\" is damaged: it is not valid JSON (error at byte %2$@). Nothing was imported."},
+    {"CliErrorBundleNotBundle", "The file \"%@\" is not a job bundle. Nothing was imported."},
+    {"CliErrorBundleNewer",
+     "The job bundle \"%1$@\" has format version %2$@; this vantix reads versions up to %3$@. Nothing was "
+     "imported."},
+    {"CliErrorBundleDamaged",
+     "The job bundle \"%1$@\" is damaged: the value at %2$@ is missing, repeated, unexpected or not valid. "
+     "Nothing was imported."},
+    {"CliErrorImportInvalidJob", "Job %1$@ of the bundle cannot be imported: %2$@ Nothing was imported."},
+    {"CliErrorBundleJobsExist",
+     "These jobs already exist: %@. Nothing was imported; use --replace to replace the whole job set."},
+    {"CliErrorImportSnapshot", "Job %@ could not be read to keep a copy of it. Nothing was imported."},
+    {"CliImportRolledBack", "Nothing was imported: the jobs are as they were before."},
+    {"CliImportNotRolledBack",
+     "The jobs could not all be put back as they were before the import; check them with \"vantix jobs list\"."},
+    {"CliImported", "Jobs imported: %1$@. Jobs removed: %2$@."},
+    {"CliImportNoPasswords",
+     "The bundle holds no shared folder passwords; set them with \"vantix jobs edit N --share-password-stdin\"."},
+    {"CliErrorExportInvalidJob",
+     "Job %1$@ cannot be exported: %2$@ Correct it with \"vantix jobs edit %1$@\". Nothing was exported."},
+    {"CliWarnBundleSkipped", "The job file of number %@ is not numbered 1 to 99 and is left out of the bundle."},
+    {"CliErrorBundleTooLargeToWrite",
+     "The job set would make a bundle larger than 1 MiB, which no import reads. Nothing was exported."},
+    {"CliErrorBundleWrite", "The job bundle \"%@\" could not be written."},
+    {"CliExported", "Jobs exported: %1$@, to %2$@."},
     {"CliWarnTargetsReadable",
      "Warning: the targets file \"%@\" holds passwords and can be read by other users; restrict it with "
      "\"chmod 600\"."},

@@ -62,6 +62,14 @@ TEST_F(CliParts, MalformedTargetLineIsNamedByItsNumber)
     EXPECT_EQ(usageMessage([] { TargetsFile::parse("oops hunter2\n"); }).find("hunter2"), std::string::npos);
 }
 
+TEST_F(CliParts, AScannerListedTwiceIsNamedWithBothLines)
+{
+    // Two runs on one scanner would fight for its lock, also with other passwords.
+    EXPECT_EQ(usageMessage([] { TargetsFile::parse("127.0.0.2 a\n# x\n127.0.0.3 b\n  127.0.0.2\tother\n"); }),
+              LocalizedStrings::format("CliErrorTargetsDuplicate", {"4", "127.0.0.2", "1"}));
+    EXPECT_EQ(TargetsFile::parse("127.0.0.2 a\n127.0.0.20 a\n127.0.2.0 a\n").size(), 3u) << "similar is not the same";
+}
+
 TEST_F(CliParts, PrintableTextCannotDriveTheTerminal)
 {
     EXPECT_EQ(CliOutput::printable("Front desk"), "Front desk");

@@ -69,6 +69,33 @@ TEST(SimOptions, GlobalOptions)
     EXPECT_NE(SimOptions::Usage().find("--scanner"), std::string::npos);
 }
 
+TEST(SimOptions, FleetFollowsTheGivenScannersWithGeneratedNamesAndSharedKeys)
+{
+    SimOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({"--fleet", "3", "--scanner", "name=Desk,request-delay-ms=5", "--fleet-keys",
+                       "password=pw,model=M9", "--request-delay-ms", "20"},
+                      options, error))
+        << error;
+    ASSERT_EQ(options.scanners.size(), 4u);
+    EXPECT_EQ(options.scanners[0].name, "Desk");
+    EXPECT_EQ(options.scanners[0].settings.at("request-delay-ms"), "5") << "a scanner's own delay wins";
+    const ScannerConfig& first = options.scanners[1];
+    EXPECT_EQ(first.ip, "127.0.0.3");
+    EXPECT_EQ(first.name, "Fleet scanner 1");
+    EXPECT_EQ(first.serial, "FS0001");
+    EXPECT_EQ(first.model, "M9") << "the fleet keys come last";
+    EXPECT_EQ(first.settings.at("password"), "pw");
+    EXPECT_EQ(first.settings.at("request-delay-ms"), "20");
+    EXPECT_EQ(options.scanners[3].ip, "127.0.0.5");
+    EXPECT_EQ(options.scanners[3].serial, "FS0003");
+
+    ASSERT_TRUE(Parse({"--fleet", "253"}, options, error)) << error;
+    EXPECT_EQ(options.scanners.back().ip, "127.0.0.254");
+    EXPECT_EQ(options.scanners.back().name, "Fleet scanner 253");
+    EXPECT_EQ(options.scanners.back().settings.count("request-delay-ms"), 0u);
+}
+
 TEST(SimOptions, BadInputIsRefusedWithAReason)
 {
     const std::vector<std::vector<std::string>> bad = {
@@ -89,6 +116,13 @@ TEST(SimOptions, BadInputIsRefusedWithAReason)
         {"--scanner", "mdns=maybe"},
         {"--scanner", "model=" + std::string(246, 'm')},
         {"--scanner", "name=" + std::string(249, 'n')},
+        {"--fleet", "0"},
+        {"--fleet", "254"},
+        {"--scanner", "name=x", "--fleet", "253"}, // beyond 127.0.0.254
+        {"--fleet", "2", "--fleet-keys", "password=a,ip=127.0.0.9"},
+        {"--fleet-keys", "password=a"},
+        {"--request-delay-ms", "-1"},
+        {"--request-delay-ms", "20ms"},
     };
     for (const auto& words : bad) {
         SimOptions options;

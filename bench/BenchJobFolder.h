@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "FWKVXSDK/JobFolder.h"
+#include "FWKVXSDK/SettingData.h"
+
+// A scratch job folder for a benchmark (XDG_DATA_HOME points at it) holding a
+// realistic store: every third slot holds a job, the others are cleared.
+// Returns the scratch folder, empty when it could not be made.
+inline std::string makeBenchJobFolder()
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "vantix-bench-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) {
+        return std::string();
+    }
+    ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
+    JobFolder::ensureExists();
+    for (int n = 1; n <= 99; n += 3) {
+        auto job = std::make_shared<SettingData>();
+        job->setJobNo(std::to_string(n));
+        job->setJobName("Job " + std::to_string(n));
+        job->sendSetting()->setSendPath("\\\\server\\scans\\" + std::to_string(n));
+        SettingData::SaveSettings(job);
+    }
+    return folder;
+}

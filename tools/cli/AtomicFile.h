@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+// Replaces a file as a whole: the bytes go to a new file beside it with the
+// given mode, are synced, and the new file is renamed over the old one. The
+// path then holds either the old or the new complete file, never a part.
+class AtomicFile {
+public:
+    static bool write(const std::string& path, std::string_view bytes, mode_t mode);
+};

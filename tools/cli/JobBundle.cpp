@@ -1,0 +1,223 @@
+#include "JobBundle.h"
+
+#include <algorithm>
+#include <set>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "FWKVXSDK/EnumExtensions.h"
+#include "FWKVXSDK/JobXmlWriter.h"
+
+#include "LocalizedStrings.h"
+
+namespace {
+using Json = nlohmann::ordered_json;
+
+constexpr const char* kFormat = "fernwick-vantix-jobs";
+constexpr int64_t kHighestJobNo = 99;
+// Deepest nesting of a bundle: root, job list, job, value.
+constexpr int kDeepestLevel = 3;
+
+struct Setting {
+    const char* key;
+    const EnumExtensions& (*table)();
+    int64_t (*get)(const SettingData&);
+    void (*set)(SettingData&, int64_t);
+};
+
+// The enumerated settings, in the order of the bundle's job objects.
+const Setting kSettings[] = {
+    {"colorMode", ColorModeTable, [](const SettingData& j) { return j.colorMode(); },
+     [](SettingData& j, int64_t v) { j.setColorMode(v); }},
+    {"paperSize", PaperSizeTable, [](const SettingData& j) { return j.paperSize(); },
+     [](SettingData& j, int64_t v) { j.setPaperSize(v); }},
+    {"resolution", ResolutionTable, [](const SettingData& j) { return j.resolution(); },
+     [](SettingData& j, int64_t v) { j.setResolution(v); }},
+    {"readingSurface", ReadingSurfaceTable, [](const SettingData& j) { return j.readingSurface(); },
+     [](SettingData& j, int64_t v) { j.setReadingSurface(v); }},
+    {"fileFormat", FileFormatTable, [](const SettingData& j) { return j.fileFormat(); },
+     [](SettingData& j, int64_t v) { j.setFileFormat(v); }},
+    {"destinationType", DestinationTable,
+     [](const SettingData& j) { return j.sendSetting() ? j.sendSetting()->destinationType() : 0; },
+     [](SettingData& j, int64_t v) { j.sendSetting()->setDestinationType(v); }},
+};
+
+const char* const kTopKeys[] = {"format", "version", "withPasswords", "jobs"};
+
+Json jobObject(const SettingData& job, bool withPassword)
+{
+    const auto destination = job.sendSetting() ? job.sendSetting() : std::make_shared<SendSetting>();
+    Json object = Json::object();
+    object["jobNo"] = std::stoll(job.jobNo().value_or("0"));
+    object["jobName"] = job.jobName();
+    for (const Setting& setting : kSettings) {
+        object[setting.key] = setting.table().stringFromEnum(setting.get(job)).value_or(std::string());
+    }
+    object["userName"] = destination->userName();
+    if (withPassword) {
+        object["password"] = destination->password();
+    }
+    object["sendPath"] = destination->sendPath();
+    return object;
+}
+
+std::size_t replacements(std::string_view text)
+{
+    std::size_t count = 0;
+    for (auto at = text.find("\xEF\xBF\xBD"); at != std::string_view::npos; at = text.find("\xEF\xBF\xBD", at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// Reads one bundle's document; every fault names the place it was found.
+class Reader {
+public:
+    explicit Reader(const std::string& name) : mName(name) {}
+
+    JobBundle::Contents read(const Json& root) const
+    {
+        if (!root.is_object() || !root.contains("format") || root["format"] != kFormat) {
+            throw JobBundle::Refused(LocalizedStrings::format("CliErrorBundleNotBundle", {mName}));
+        }
+        const Json& version = root.contains("version") ? root["version"] : Json();
+        if (!version.is_number_integer()) {
+            damaged("/version");
+        }
+        const bool newer = version.is_number_unsigned() ? version.get<uint64_t>() > JobBundle::kVersion
+                                                         : version.get<int64_t>() > JobBundle::kVersion;
+        if (newer) {
+            throw JobBundle::Refused(LocalizedStrings::format(
+                "CliErrorBundleNewer", {mName, version.dump(), std::to_string(JobBundle::kVersion)}));
+        }
+        if (version.get<int64_t>() < 1) {
+            damaged("/version");
+        }
+        onlyKeys(root, std::vector<std::string>(std::begin(kTopKeys), std::end(kTopKeys)), "");
+        JobBundle::Contents contents;
+        const Json& withPasswords = root.at("withPasswords");
+        if (!withPasswords.is_boolean()) {
+            damaged("/withPasswords");
+        }
+        contents.withPasswords = withPasswords.get<bool>();
+        const Json& jobs = root.at("jobs");
+        if (!jobs.is_array()) {
+            damaged("/jobs");
+        }
+        std::set<int64_t> numbers;
+        for (std::size_t i = 0; i < jobs.size(); ++i) {
+            auto job = readJob(jobs[i], contents.withPasswords, "/jobs/" + std::to_string(i));
+            if (!numbers.insert(std::stoll(*job->jobNo())).second) {
+                damaged("/jobs/" + std::to_string(i) + "/jobNo"); // the same number twice
+            }
+            contents.jobs.push_back(std::move(job));
+        }
+        return contents;
+    }
+
+private:
+    [[noreturn]] void damaged(const std::string& place) const
+    {
+        throw JobBundle::Refused(LocalizedStrings::format("CliErrorBundleDamaged", {mName, place}));
+    }
+
+    void onlyKeys(const Json& object, const std::vector<std::string>& keys, const std::string& place) const
+    {
+        for (const std::string& key : keys) {
+            if (!object.contains(key)) {
+                damaged(place + "/" + key);
+            }
+        }
+        for (const auto& [key, value] : object.items()) {
+            if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
+                damaged(place + "/" + key);
+            }
+        }
+    }
+
+    // A text the job file keeps exactly: nothing that the file would have to
+    // replace (control characters, U+FFFE, U+FFFF).
+    std::string text(const Json& object, const std::string& key, const std::string& place) const
+    {
+        const Json& value = object.at(key);
+        if (!value.is_string()) {
+            damaged(place + "/" + key);
+        }
+        const auto& content = value.get_ref<const std::string&>();
+        if (replacements(JobXmlWriter::escapeText(content)) != replacements(content)) {
+            damaged(place + "/" + key);
+        }
+        return content;
+    }
+
+    std::shared_ptr<SettingData> readJob(const Json& object, bool withPassword, const std::string& place) const
+    {
+        if (!object.is_object()) {
+            damaged(place);
+        }
+        std::vector<std::string> keys{"jobNo", "jobName", "userName", "sendPath"};
+        for (const Setting& setting : kSettings) {
+            keys.emplace_back(setting.key);
+        }
+        if (withPassword) {
+            keys.emplace_back("password");
+        }
+        onlyKeys(object, keys, place);
+
+        auto job = std::make_shared<SettingData>();
+        const Json& number = object.at("jobNo");
+        if (!number.is_number_integer() || number.get<int64_t>() < 1 || number.get<int64_t>() > kHighestJobNo) {
+            damaged(place + "/jobNo");
+        }
+        job->setJobNo(std::to_string(number.get<int64_t>()));
+        job->setJobName(text(object, "jobName", place));
+        for (const Setting& setting : kSettings) {
+            const auto& keywords = setting.table().keywords();
+            const std::string keyword = text(object, setting.key, place);
+            const auto found = std::find(keywords.begin(), keywords.end(), keyword);
+            if (found == keywords.end()) {
+                damaged(place + "/" + setting.key);
+            }
+            setting.set(*job, found - keywords.begin());
+        }
+        job->sendSetting()->setUserName(text(object, "userName", place));
+        job->sendSetting()->setSendPath(text(object, "sendPath", place));
+        if (withPassword) {
+            job->sendSetting()->setPassword(text(object, "password", place));
+        }
+        return job;
+    }
+
+    const std::string& mName;
+};
+} // namespace
+
+std::string JobBundle::write(const std::vector<std::shared_ptr<SettingData>>& jobs, bool withPasswords)
+{
+    Json root = Json::object();
+    root["format"] = kFormat;
+    root["version"] = kVersion;
+    root["withPasswords"] = withPasswords;
+    root["jobs"] = Json::array();
+    for (const auto& job : jobs) {
+        root["jobs"].push_back(jobObject(*job, withPasswords));
+    }
+    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+JobBundle::Contents JobBundle::read(const std::string& bytes, const std::string& name)
+{
+    // Values nested deeper than any bundle's are dropped while parsing, so a
+    // hostile file cannot build a deep tree; the reader then finds them missing.
+    const Json::parser_callback_t flatEnough = [](int depth, Json::parse_event_t, Json&) {
+        return depth <= kDeepestLevel;
+    };
+    Json root;
+    try {
+        root = Json::parse(bytes, flatEnough);
+    } catch (const Json::parse_error& error) {
+        throw Refused(LocalizedStrings::format("CliErrorBundleSyntax", {name, std::to_string(error.byte)}));
+    }
+    return Reader(name).read(root);
+}
