@@ -7,7 +7,6 @@
 #include <nlohmann/json.hpp>
 
 #include "FWKVXSDK/EnumExtensions.h"
-#include "FWKVXSDK/JobXmlWriter.h"
 
 #include "LocalizedStrings.h"
 
@@ -69,6 +68,15 @@ std::size_t replacements(std::string_view text)
         ++count;
     }
     return count;
+}
+
+// The job file's document for a job that holds the text as its name: what the
+// store would write of the text.
+std::string storedForm(const std::string& text)
+{
+    auto probe = std::make_shared<SettingData>();
+    probe->setJobName(text);
+    return SettingData::XMLData(probe);
 }
 
 // Reads one bundle's document; every fault names the place it was found.
@@ -145,7 +153,7 @@ private:
             damaged(place + "/" + key);
         }
         const auto& content = value.get_ref<const std::string&>();
-        if (replacements(JobXmlWriter::escapeText(content)) != replacements(content)) {
+        if (replacements(storedForm(content)) != replacements(content)) {
             damaged(place + "/" + key);
         }
         return content;
