@@ -5,5 +5,5 @@
 set -euo pipefail
 exec unshare --net --map-root-user bash -c '
   ip link set lo up multicast on &&
-  ip route add 224.0.0.0/4 dev lo &&
+  ip route add 224.0.0.0/4 dev lo src 127.0.0.1 &&
   exec "$@"' netns-run "$@"

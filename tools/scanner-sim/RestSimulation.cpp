@@ -1,5 +1,38 @@
 #include "RestSimulation.h"
 
+#include <map>
+
+namespace {
+// The keys "cert" (valid, expired, legacy) and "tls" (1.0, 1.1, 1.2, 1.3).
+bool TlsChoice(const ScannerConfig& config, SelfSignedCert::Kind& kind, int& tlsVersion, std::string& error)
+{
+    const std::map<std::string, SelfSignedCert::Kind> kinds = {{"valid", SelfSignedCert::Kind::Valid},
+                                                                {"expired", SelfSignedCert::Kind::Expired},
+                                                                {"legacy", SelfSignedCert::Kind::Legacy}};
+    const std::map<std::string, int> versions = {
+        {"1.0", TLS1_VERSION}, {"1.1", TLS1_1_VERSION}, {"1.2", TLS1_2_VERSION}, {"1.3", TLS1_3_VERSION}};
+    auto cert = config.settings.find("cert");
+    if (cert != config.settings.end()) {
+        auto found = kinds.find(cert->second);
+        if (found == kinds.end()) {
+            error = "cert must be valid, expired or legacy";
+            return false;
+        }
+        kind = found->second;
+    }
+    auto tls = config.settings.find("tls");
+    if (tls != config.settings.end()) {
+        auto found = versions.find(tls->second);
+        if (found == versions.end()) {
+            error = "tls must be 1.0, 1.1, 1.2 or 1.3";
+            return false;
+        }
+        tlsVersion = found->second;
+    }
+    return true;
+}
+} // namespace
+
 RestSimulation::~RestSimulation()
 {
     Stop();
@@ -21,13 +54,13 @@ bool RestSimulation::Start(const SimOptions& options, std::string& error)
             error = "scanner " + config.ip + ": " + error;
             return false;
         }
-        auto cert = config.settings.find("cert");
-        if (cert != config.settings.end() && cert->second != "expired" && cert->second != "valid") {
-            error = "scanner " + config.ip + ": cert must be valid or expired";
+        SelfSignedCert::Kind kind = SelfSignedCert::Kind::Valid;
+        int tlsVersion = 0;
+        if (!TlsChoice(config, kind, tlsVersion, error)) {
+            error = "scanner " + config.ip + ": " + error;
             return false;
         }
-        bool expired = cert != config.settings.end() && cert->second == "expired";
-        auto context = SelfSignedCert::MakeServerContext(expired, error);
+        auto context = SelfSignedCert::MakeServerContext(kind, tlsVersion, error);
         if (!context) {
             return false;
         }

@@ -164,6 +164,8 @@ const StringTableEntry kEntries[] = {
      "أسطرًا بالشكل \"ADDRESS PASSWORD\" من الملف FILE. لا تُكتب كلمات المرور في سطر الأوامر أبدًا.\n"
      "يوقف Ctrl-C الأوامر scan وregister وbulk-register بعد الطلب الحالي ويحرّر\n"
      "الماسح الضوئي؛ وضغطة ثانية على Ctrl-C تُنهي البرنامج فورًا.\n"
+     "يطبع vantix --verbose COMMAND ... أيضًا كل طلب إلى الماسح الضوئي (الطريقة وURL\n"
+     "والحالة أو سبب الإخفاق والمدة) على الخطأ القياسي.\n"
      "رمز الخروج: 0 نجاح، 1 فشل العملية، 2 استخدام غير صحيح."},
     {"CliErrorUnknownCommand", "الأمر \"%@\" غير معروف. شغّل \"vantix help\" لعرض طريقة الاستخدام."},
     {"CliErrorUnknownOption", "الخيار \"%@\" غير معروف."},
@@ -188,6 +190,7 @@ const StringTableEntry kEntries[] = {
     {"CliPasswordPrompt", "كلمة مرور المهام: "},
     {"CliSharePasswordPrompt", "كلمة مرور المجلد المشترك: "},
     {"CliLabelScannerId", "معرّف الماسح الضوئي"},
+    {"CliErrorUnreadableIdentity", "أجاب الماسح الضوئي على العنوان %@، لكن تعذّرت قراءة هويته من الإجابة."},
     {"CliInterruptNotice",
      "جارٍ الإيقاف: سيُحرَّر الماسح الضوئي بعد الطلب الحالي. اضغط Ctrl-C مرة أخرى للخروج فورًا (وقد يبقى "
      "الماسح الضوئي مقفلًا)."},

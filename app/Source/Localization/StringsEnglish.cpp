@@ -165,6 +165,8 @@ const StringTableEntry kEntries[] = {
      "lines \"ADDRESS PASSWORD\" from FILE. Passwords never go on the command line.\n"
      "Ctrl-C stops scan, register and bulk-register after the current request and\n"
      "releases the scanner; a second Ctrl-C quits at once.\n"
+     "vantix --verbose COMMAND ... also prints every scanner request (method, URL,\n"
+     "status or failure, time) on standard error.\n"
      "Exit status: 0 success, 1 the operation failed, 2 bad usage."},
     {"CliErrorUnknownCommand", "Unknown command \"%@\". Run \"vantix help\" for usage."},
     {"CliErrorUnknownOption", "Unknown option \"%@\"."},
@@ -189,6 +191,7 @@ const StringTableEntry kEntries[] = {
     {"CliPasswordPrompt", "Job password: "},
     {"CliSharePasswordPrompt", "Shared folder password: "},
     {"CliLabelScannerId", "Scanner ID"},
+    {"CliErrorUnreadableIdentity", "The scanner at %@ answered, but its identity could not be read from the answer."},
     {"CliInterruptNotice",
      "Stopping: the scanner is released after the current request. Press Ctrl-C again to quit at once (the "
      "scanner may then stay locked)."},
