@@ -20,7 +20,11 @@ void WebApiTrace::install(Hook hook)
 void WebApiTrace::report(const Entry& entry)
 {
     if (const Hook hook = installedHook().current()) {
-        hook(entry);
+        // A failing log must not turn into a failed request, nor throw out of the library.
+        try {
+            hook(entry);
+        } catch (...) {
+        }
     }
 }
 

@@ -22,7 +22,8 @@ public:
     using Hook = std::function<void(const Entry&)>;
 
     // Installs the hook (an empty one removes it). It is called on the thread
-    // that runs the operation, possibly on several threads at once.
+    // that runs the operation, possibly on several threads at once; what it
+    // throws is dropped.
     static void install(Hook hook);
     static void report(const Entry& entry);
 

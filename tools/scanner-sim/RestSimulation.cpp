@@ -3,33 +3,38 @@
 #include <map>
 
 namespace {
+// A key whose value must be one of the given names; absent leaves `out` as it is.
+template <typename T>
+bool pick(const ScannerConfig& config, const std::string& key, const std::map<std::string, T>& choices, T& out,
+          std::string& error)
+{
+    auto given = config.settings.find(key);
+    if (given == config.settings.end()) {
+        return true;
+    }
+    auto found = choices.find(given->second);
+    if (found == choices.end()) {
+        error = key + " must be one of:";
+        for (const auto& [name, value] : choices) {
+            error += " " + name;
+        }
+        return false;
+    }
+    out = found->second;
+    return true;
+}
+
 // The keys "cert" (valid, expired, legacy) and "tls" (1.0, 1.1, 1.2, 1.3).
 bool TlsChoice(const ScannerConfig& config, SelfSignedCert::Kind& kind, int& tlsVersion, std::string& error)
 {
-    const std::map<std::string, SelfSignedCert::Kind> kinds = {{"valid", SelfSignedCert::Kind::Valid},
-                                                                {"expired", SelfSignedCert::Kind::Expired},
-                                                                {"legacy", SelfSignedCert::Kind::Legacy}};
-    const std::map<std::string, int> versions = {
-        {"1.0", TLS1_VERSION}, {"1.1", TLS1_1_VERSION}, {"1.2", TLS1_2_VERSION}, {"1.3", TLS1_3_VERSION}};
-    auto cert = config.settings.find("cert");
-    if (cert != config.settings.end()) {
-        auto found = kinds.find(cert->second);
-        if (found == kinds.end()) {
-            error = "cert must be valid, expired or legacy";
-            return false;
-        }
-        kind = found->second;
-    }
-    auto tls = config.settings.find("tls");
-    if (tls != config.settings.end()) {
-        auto found = versions.find(tls->second);
-        if (found == versions.end()) {
-            error = "tls must be 1.0, 1.1, 1.2 or 1.3";
-            return false;
-        }
-        tlsVersion = found->second;
-    }
-    return true;
+    return pick<SelfSignedCert::Kind>(config, "cert",
+                                      {{"valid", SelfSignedCert::Kind::Valid},
+                                       {"expired", SelfSignedCert::Kind::Expired},
+                                       {"legacy", SelfSignedCert::Kind::Legacy}},
+                                      kind, error) &&
+           pick<int>(config, "tls",
+                     {{"1.0", TLS1_VERSION}, {"1.1", TLS1_1_VERSION}, {"1.2", TLS1_2_VERSION}, {"1.3", TLS1_3_VERSION}},
+                     tlsVersion, error);
 }
 } // namespace
 
