@@ -68,8 +68,9 @@ int main(int argc, char** argv)
     // and time, on standard error. The trace never holds a body or a password.
     if (!arguments.empty() && arguments[0] == "--verbose") {
         arguments.erase(arguments.begin());
-        WebApiTrace::install(
-            [](const WebApiTrace::Entry& entry) { CliOutput::error(CliOutput::printable(WebApiTrace::describe(entry))); });
+        WebApiTrace::install([](const WebApiTrace::Entry& entry) {
+            CliOutput::error(CliOutput::printable(WebApiTrace::describe(entry)));
+        });
     }
     int status = ExitStatus::Failure;
     try {

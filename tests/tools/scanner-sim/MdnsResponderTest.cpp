@@ -118,7 +118,8 @@ TEST(MdnsResponderAnswers, AdditionalLayoutAndGoodbyes)
     EXPECT_EQ(std::vector<uint8_t>(answer.end() - 6, answer.end()), (std::vector<uint8_t>{0, 4, 127, 0, 0, 7}));
     RecvPacket::Dictionary values;
     ASSERT_TRUE(RecvPacket::ReadAnswer(answer.data(), answer.size(), "127.0.0.7", values));
-    EXPECT_EQ(values, (RecvPacket::Dictionary{{"mdl=MERIX", "MODEL07"}, {"SERIAL=", "ABC123"}, {"ipaddr=", "127.0.0.7"}}));
+    EXPECT_EQ(values,
+              (RecvPacket::Dictionary{{"mdl=MERIX", "MODEL07"}, {"SERIAL=", "ABC123"}, {"ipaddr=", "127.0.0.7"}}));
 
     // A goodbye in either layout: the same records with time-to-live 0, which discovery ignores.
     for (bool additional : {false, true}) {
