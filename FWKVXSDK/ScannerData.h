@@ -8,6 +8,7 @@
 #include "FWKVXSDK/AtomicProperty.h"
 #include "FWKVXSDK/FWKVXSDKExport.h"
 #include "FWKVXSDK/JsonIdentifier.h"
+#include "FWKVXSDK/WebApiFailure.h"
 
 // One network scanner, and the state of the current conversation with it.
 // A new record has every text and the time absent and every integer 0.
@@ -37,6 +38,10 @@ public:
     // Last error code the scanner reported; 0 means none.
     int64_t internalCode() const { return mInternalCode.get(); }
     void setInternalCode(int64_t value) { mInternalCode.set(value); }
+    // Why the last request of the last operation on this scanner failed; no
+    // failure when it got an answer the operation could read.
+    WebApiFailure lastRequestFailure() const { return mLastRequestFailure.get(); }
+    void setLastRequestFailure(WebApiFailure value) { mLastRequestFailure.set(std::move(value)); }
 
 private:
     AtomicProperty<std::optional<JsonIdentifier>> mScannerId;
@@ -47,4 +52,5 @@ private:
     AtomicProperty<std::optional<Clock::time_point>> mTime;
     AtomicProperty<int64_t> mInternalStatus{0};
     AtomicProperty<int64_t> mInternalCode{0};
+    AtomicProperty<WebApiFailure> mLastRequestFailure;
 };

@@ -10,6 +10,7 @@
 #include "FWKVXSDK/WebApiExchange.h"
 #include "FWKVXSDK/WebApiRequest.h"
 #include "FWKVXSDK/WebApiResponse.h"
+#include "FWKVXSDK/WebApiTrace.h"
 #include "FWKVXSDK/WebApiUrl.h"
 
 namespace {
@@ -70,13 +71,44 @@ void addShareFolder(nlohmann::json& body, const SendSetting& destination)
     body["smb_password"] = destination.password();
 }
 
+// One request of an operation: sends it, lets the operation judge the answer,
+// then records why the request failed, if it did, in the scanner record and
+// reports the request to the trace.
+template <typename Evaluate>
+auto exchange(ScannerData& scanner, const WebApiRequest& request, Evaluate evaluate)
+{
+    WebApiResponse response = WebApiExchange::perform(request);
+    auto result = evaluate(response);
+    scanner.setLastRequestFailure(response.failure);
+    WebApiTrace::report({request.method, request.url, response.status, response.elapsed, response.failure});
+    return result;
+}
+
+// A request that cannot be built is not sent; the record says so.
+template <typename Result>
+Result notSent(ScannerData& scanner, Result result)
+{
+    scanner.setLastRequestFailure({WebApiFailure::Reason::NotSent, 0, {}});
+    return result;
+}
+
+// The body's JSON object; when it has none the answer counts as unreadable.
+std::optional<nlohmann::json> readObject(WebApiResponse& response)
+{
+    auto object = response.object();
+    if (!object) {
+        response.markUnreadable();
+    }
+    return object;
+}
+
 // Register and delete answer alike: 1 accepted, -1 refused (password), 0 otherwise.
-int64_t evaluateJobAnswer(ScannerData& scanner, const WebApiResponse& response)
+int64_t evaluateJobAnswer(ScannerData& scanner, WebApiResponse& response)
 {
     if (!response.usable()) {
         return 0;
     }
-    auto object = response.object();
+    auto object = readObject(response);
     if (!object) {
         return 1;
     }
@@ -166,27 +198,30 @@ bool WebApiClient::GetScannerID(const std::shared_ptr<ScannerData>& scanner)
     }
     auto url = WebApiUrl::join(FhttpUri, scanner->scannerIp(), FscanUri, "");
     if (!url) {
-        return false;
+        return notSent(*scanner, false);
     }
-    WebApiResponse response = WebApiExchange::perform(WebApiRequest::query(*url, mPcIpAddress));
-    if (!response.usable()) {
-        return false;
-    }
-    auto object = response.object();
-    if (!object) {
+    return exchange(*scanner, WebApiRequest::query(*url, mPcIpAddress), [&](WebApiResponse& response) {
+        if (!response.usable()) {
+            return false;
+        }
+        auto object = readObject(response);
+        if (!object) {
+            return true;
+        }
+        auto scanners = object->find("scanners");
+        if (scanners == object->end() || !scanners->is_array() || scanners->empty() ||
+            !scanners->front().is_object()) {
+            response.markUnreadable();
+            return true;
+        }
+        const nlohmann::json& first = scanners->front();
+        scanner->setScannerId(WebApiResponse::identifier(first, "scanner_id"));
+        scanner->setScannerName(WebApiResponse::string(first, "scanner_name"));
+        if (!scanner->scannerId()) {
+            response.markUnreadable();
+        }
         return true;
-    }
-    auto scanners = object->find("scanners");
-    if (scanners == object->end() || !scanners->is_array() || scanners->empty()) {
-        return true;
-    }
-    const nlohmann::json& first = scanners->front();
-    if (!first.is_object()) {
-        return true;
-    }
-    scanner->setScannerId(WebApiResponse::identifier(first, "scanner_id"));
-    scanner->setScannerName(WebApiResponse::string(first, "scanner_name"));
-    return true;
+    });
 }
 
 bool WebApiClient::Lock(const std::shared_ptr<ScannerData>& scanner)
@@ -197,24 +232,28 @@ bool WebApiClient::Lock(const std::shared_ptr<ScannerData>& scanner)
     auto id = WebApiUrl::segment(scanner->scannerId());
     auto url = id ? WebApiUrl::join(FhttpUri, scanner->scannerIp(), FscanUri, *id + "/connection") : std::nullopt;
     if (!url) {
-        return false;
+        return notSent(*scanner, false);
     }
-    WebApiResponse response = WebApiExchange::perform(WebApiRequest::lock(*url, mPcIpAddress));
-    if (!response.usable()) {
-        return false;
-    }
-    auto object = response.object();
-    if (!object) {
+    return exchange(*scanner, WebApiRequest::lock(*url, mPcIpAddress), [&](WebApiResponse& response) {
+        if (!response.usable()) {
+            return false;
+        }
+        auto object = readObject(response);
+        if (!object) {
+            return true;
+        }
+        scanner->setConnectId(WebApiResponse::identifier(*object, "connection_id"));
+        if (!scanner->connectId()) {
+            response.markUnreadable();
+        }
+        // Only an explicit "no error" clears a code left by an earlier session.
+        auto code = object->find("internal_code");
+        if (code != object->end() && ((code->is_string() && code->get_ref<const std::string&>() == "0") ||
+                                      (code->is_number() && code->get<double>() == 0.0))) {
+            scanner->setInternalCode(0);
+        }
         return true;
-    }
-    scanner->setConnectId(WebApiResponse::identifier(*object, "connection_id"));
-    // Only an explicit "no error" clears a code left by an earlier session.
-    auto code = object->find("internal_code");
-    if (code != object->end() && ((code->is_string() && code->get_ref<const std::string&>() == "0") ||
-                                  (code->is_number() && code->get<double>() == 0.0))) {
-        scanner->setInternalCode(0);
-    }
-    return true;
+    });
 }
 
 int64_t WebApiClient::SetSetting(const std::shared_ptr<ScannerData>& scanner,
@@ -226,24 +265,26 @@ int64_t WebApiClient::SetSetting(const std::shared_ptr<ScannerData>& scanner,
     auto id = WebApiUrl::segment(scanner->scannerId());
     auto url = id ? WebApiUrl::join(FhttpUri, scanner->scannerIp(), FscanUri, *id + "/settings") : std::nullopt;
     if (!url) {
-        return 0;
+        return notSent<int64_t>(*scanner, 0);
     }
     // nlohmann::json objects keep their members sorted by key, as the scanner wants them.
     std::string body = compact(GetJsonForSetSetting(scanner, settings));
-    WebApiResponse response = WebApiExchange::perform(WebApiRequest::upload(*url, mPcIpAddress, std::move(body)));
-    if (!response.usable()) {
-        return 0;
-    }
-    auto object = response.object();
-    if (!object) {
+    auto request = WebApiRequest::upload(*url, mPcIpAddress, std::move(body));
+    return exchange(*scanner, request, [&](WebApiResponse& response) -> int64_t {
+        if (!response.usable()) {
+            return 0;
+        }
+        auto object = readObject(response);
+        if (!object) {
+            return 1;
+        }
+        int64_t code = WebApiResponse::integer(*object, "internal_code").value_or(0);
+        if (code != 0) {
+            scanner->setInternalCode(code);
+            return 0;
+        }
         return 1;
-    }
-    int64_t code = WebApiResponse::integer(*object, "internal_code").value_or(0);
-    if (code != 0) {
-        scanner->setInternalCode(code);
-        return 0;
-    }
-    return 1;
+    });
 }
 
 bool WebApiClient::Scan(const std::shared_ptr<ScannerData>& scanner, const std::shared_ptr<SettingData>&)
@@ -255,19 +296,21 @@ bool WebApiClient::Scan(const std::shared_ptr<ScannerData>& scanner, const std::
     auto connection = scanner->connectId();
     auto url = id ? WebApiUrl::join(FhttpUri, scanner->scannerIp(), FscanUri, *id + "/scanning") : std::nullopt;
     if (!url || !connection) {
-        return false;
+        return notSent(*scanner, false);
     }
     nlohmann::json body = nlohmann::json::object();
     body["connection_id"] = WebApiResponse::identifierJson(*connection);
     body["status"] = 1;
-    WebApiResponse response = WebApiExchange::perform(WebApiRequest::upload(*url, mPcIpAddress, compact(body)));
-    if (!response.usable()) {
-        return false;
-    }
-    if (auto object = response.object()) {
-        recordCode(*scanner, *object);
-    }
-    return true;
+    auto request = WebApiRequest::upload(*url, mPcIpAddress, compact(body));
+    return exchange(*scanner, request, [&](WebApiResponse& response) {
+        if (!response.usable()) {
+            return false;
+        }
+        if (auto object = readObject(response)) {
+            recordCode(*scanner, *object);
+        }
+        return true;
+    });
 }
 
 bool WebApiClient::GetStatus(const std::shared_ptr<ScannerData>& scanner)
@@ -281,41 +324,45 @@ bool WebApiClient::GetStatus(const std::shared_ptr<ScannerData>& scanner)
         ? WebApiUrl::join(FhttpUri, scanner->scannerIp(), FscanUri, *id + "/scanning?" + *connection + ":")
         : std::nullopt;
     if (!url) {
-        return false;
+        return notSent(*scanner, false);
     }
-    WebApiResponse response = WebApiExchange::perform(WebApiRequest::query(*url, mPcIpAddress));
-    if (response.status != 200) {
-        return false;
-    }
-    if (response.body.empty()) {
-        return true;
-    }
-    auto object = response.object();
-    if (!object) {
-        return true;
-    }
-    auto status = WebApiResponse::integer(*object, "status");
-    if (!status) {
-        return false;
-    }
-    scanner->setStatus(*status);
-    if (*status == 2) {
-        int64_t code = WebApiResponse::integer(*object, "internal_code").value_or(0);
-        if (code != 0) {
-            scanner->setInternalCode(code);
+    return exchange(*scanner, WebApiRequest::query(*url, mPcIpAddress), [&](WebApiResponse& response) {
+        if (response.status != 200) {
             return false;
         }
-        return true;
-    }
-    if (*status == 1) {
-        auto detail = WebApiResponse::integer(*object, "internal_status");
-        if (!detail) {
+        if (response.body.empty()) {
+            response.failure = {}; // an empty status answer means the scan goes on
+            return true;
+        }
+        auto object = readObject(response);
+        if (!object) {
+            return true;
+        }
+        auto status = WebApiResponse::integer(*object, "status");
+        if (!status) {
+            response.markUnreadable();
             return false;
         }
-        scanner->setInternalStatus(*detail);
+        scanner->setStatus(*status);
+        if (*status == 2) {
+            int64_t code = WebApiResponse::integer(*object, "internal_code").value_or(0);
+            if (code != 0) {
+                scanner->setInternalCode(code);
+                return false;
+            }
+            return true;
+        }
+        if (*status == 1) {
+            auto detail = WebApiResponse::integer(*object, "internal_status");
+            if (!detail) {
+                response.markUnreadable();
+                return false;
+            }
+            scanner->setInternalStatus(*detail);
+            return true;
+        }
         return true;
-    }
-    return true;
+    });
 }
 
 bool WebApiClient::UnLock(const std::shared_ptr<ScannerData>& scanner)
@@ -327,18 +374,20 @@ bool WebApiClient::UnLock(const std::shared_ptr<ScannerData>& scanner)
     auto connection = scanner->connectId();
     auto url = id ? WebApiUrl::join(FhttpUri, scanner->scannerIp(), FscanUri, *id + "/connection") : std::nullopt;
     if (!url || !connection) {
-        return false;
+        return notSent(*scanner, false);
     }
     nlohmann::json body = nlohmann::json::object();
     body["connection_id"] = WebApiResponse::identifierJson(*connection);
-    WebApiResponse response = WebApiExchange::perform(WebApiRequest::deletion(*url, mPcIpAddress, compact(body)));
-    if (!response.usable()) {
-        return false;
-    }
-    if (auto object = response.object()) {
-        recordCode(*scanner, *object);
-    }
-    return true;
+    auto request = WebApiRequest::deletion(*url, mPcIpAddress, compact(body));
+    return exchange(*scanner, request, [&](WebApiResponse& response) {
+        if (!response.usable()) {
+            return false;
+        }
+        if (auto object = readObject(response)) {
+            recordCode(*scanner, *object);
+        }
+        return true;
+    });
 }
 
 int64_t WebApiClient::Register(const std::shared_ptr<ScannerData>& scanner,
@@ -350,28 +399,30 @@ int64_t WebApiClient::Register(const std::shared_ptr<ScannerData>& scanner,
     }
     auto url = WebApiUrl::join(FhttpUri, scanner->scannerIp(), FjobUri, "settings");
     if (!url) {
-        return 0;
+        return notSent<int64_t>(*scanner, 0);
     }
     std::string body = compact(GetJsonForRegister(settings, password));
-    WebApiResponse response = WebApiExchange::perform(WebApiRequest::upload(*url, mPcIpAddress, std::move(body)));
-    return evaluateJobAnswer(*scanner, response);
+    auto request = WebApiRequest::upload(*url, mPcIpAddress, std::move(body));
+    return exchange(*scanner, request,
+                    [&](WebApiResponse& response) { return evaluateJobAnswer(*scanner, response); });
 }
 
 int64_t WebApiClient::Delete(const std::shared_ptr<ScannerData>& scanner, const std::optional<std::string>& password,
                              int64_t jobid)
 {
-    if (!scanner || !password) {
+    if (!scanner) {
         return 0;
     }
     auto url = WebApiUrl::join(FhttpUri, scanner->scannerIp(), FjobUri, "settings");
-    if (!url) {
-        return 0;
+    if (!url || !password) {
+        return notSent<int64_t>(*scanner, 0);
     }
     nlohmann::json body = nlohmann::json::object();
     body["job_password"] = *password;
     body["job_id"] = jobid;
-    WebApiResponse response = WebApiExchange::perform(WebApiRequest::deletion(*url, mPcIpAddress, compact(body)));
-    return evaluateJobAnswer(*scanner, response);
+    auto request = WebApiRequest::deletion(*url, mPcIpAddress, compact(body));
+    return exchange(*scanner, request,
+                    [&](WebApiResponse& response) { return evaluateJobAnswer(*scanner, response); });
 }
 
 nlohmann::json WebApiClient::GetJsonForSetSetting(const std::shared_ptr<ScannerData>& scanner,

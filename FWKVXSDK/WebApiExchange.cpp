@@ -1,5 +1,7 @@
 #include "FWKVXSDK/WebApiExchange.h"
 
+#include <cerrno>
+#include <chrono>
 #include <memory>
 #include <mutex>
 
@@ -36,6 +38,35 @@ size_t collect(char* data, size_t size, size_t count, void* user)
     return bytes;
 }
 
+WebApiFailure::Reason transportFailure(CURL* easy, CURLcode result, bool overflow)
+{
+    using Reason = WebApiFailure::Reason;
+    if (overflow) {
+        return Reason::AnswerTooLarge;
+    }
+    switch (result) {
+    case CURLE_COULDNT_CONNECT: {
+        long osError = 0;
+        curl_easy_getinfo(easy, CURLINFO_OS_ERRNO, &osError);
+        return osError == ECONNREFUSED ? Reason::ConnectionRefused : Reason::Unreachable;
+    }
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return Reason::Unreachable;
+    case CURLE_OPERATION_TIMEDOUT:
+        return Reason::TimedOut;
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_ENGINE_INITFAILED:
+    case CURLE_SSL_ENGINE_NOTFOUND:
+    case CURLE_SSL_ENGINE_SETFAILED:
+        return Reason::TlsHandshake;
+    default:
+        return Reason::NoAnswer;
+    }
+}
+
 bool appendHeader(std::unique_ptr<curl_slist, ListDeleter>& list, const std::string& line)
 {
     curl_slist* extended = curl_slist_append(list.get(), line.c_str());
@@ -52,6 +83,8 @@ WebApiResponse WebApiExchange::perform(const WebApiRequest& request)
 {
     initialiseOnce();
     WebApiResponse response;
+    // Out of memory before anything was sent: no answer.
+    response.failure = {WebApiFailure::Reason::NoAnswer, 0, "the request could not be set up"};
     std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
     if (!easy) {
         return response;
@@ -71,7 +104,10 @@ WebApiResponse WebApiExchange::perform(const WebApiRequest& request)
         return response;
     }
 
+    response.failure = {};
     Sink sink;
+    char errorText[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorText);
     curl_easy_setopt(h, CURLOPT_URL, request.url.c_str());
     // The path goes out as it was joined: "." or ".." from a scanner's identifier
     // must not make the request land on another resource.
@@ -85,6 +121,12 @@ WebApiResponse WebApiExchange::perform(const WebApiRequest& request)
     // Scanners present certificates nobody vouches for.
     curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 0L);
     curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 0L);
+    // Scanners stay in service for a decade, and older firmware speaks only
+    // TLS 1.0 or 1.1 with keys and signatures that the system's default
+    // security level refuses. The certificate is not checked anyway, so this
+    // connection, and only this one, accepts them.
+    curl_easy_setopt(h, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_TLSv1_0));
+    curl_easy_setopt(h, CURLOPT_SSL_CIPHER_LIST, "DEFAULT@SECLEVEL=0");
     // A request goes to the scanner and nowhere else, whatever the environment says.
     curl_easy_setopt(h, CURLOPT_PROXY, "");
     curl_easy_setopt(h, CURLOPT_NOPROXY, "*");
@@ -107,15 +149,31 @@ WebApiResponse WebApiExchange::perform(const WebApiRequest& request)
         curl_easy_setopt(h, CURLOPT_POSTFIELDS, request.body->c_str());
     }
 
+    const auto start = std::chrono::steady_clock::now();
     CURLcode result = curl_easy_perform(h);
+    response.elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     if (result != CURLE_OK || sink.overflow) {
         // A broken, timed-out or oversized answer is no answer: never evaluate a
         // partial body as if it were the scanner's word.
+        using Reason = WebApiFailure::Reason;
+        response.failure.reason = transportFailure(h, result, sink.overflow);
+        // The transport's words help where the reason alone leaves the cause open.
+        const Reason reason = response.failure.reason;
+        if (reason == Reason::TlsHandshake || reason == Reason::NoAnswer || reason == Reason::Unreachable) {
+            response.failure.detail = errorText;
+        }
         return response;
     }
     long status = 0;
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
     response.status = status;
     response.body = std::move(sink.body);
+    if (status != 200) {
+        response.failure.reason = WebApiFailure::Reason::HttpStatus;
+        response.failure.httpStatus = status;
+    } else if (response.body.empty()) {
+        response.failure.reason = WebApiFailure::Reason::EmptyAnswer;
+    }
     return response;
 }

@@ -21,6 +21,13 @@ int64_t saturate(double value)
 }
 } // namespace
 
+void WebApiResponse::markUnreadable()
+{
+    if (!failure.failed()) {
+        failure.reason = WebApiFailure::Reason::UnreadableAnswer;
+    }
+}
+
 bool WebApiResponse::usable() const
 {
     return status == 200 && !body.empty();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "FWKVXSDK/JsonIdentifier.h"
+#include "FWKVXSDK/WebApiFailure.h"
 
 // What came back from one scanner request, and the shared rules for reading it.
 // status 0 means no HTTP answer could be taken at all (no route, refused, time-out,
@@ -14,6 +16,13 @@
 struct WebApiResponse {
     long status = 0;
     std::string body;
+    // Why no usable answer came, as far as the transport can tell; an operation
+    // adds what it finds when it reads the body (markUnreadable).
+    WebApiFailure failure;
+    std::chrono::milliseconds elapsed{0};
+
+    // The body was not what the operation reads; an earlier reason stands.
+    void markUnreadable();
 
     // Status 200 with a non-empty body.
     bool usable() const;

@@ -10,6 +10,10 @@ packages=(
   libxml2-utils iproute2 util-linux desktop-file-utils
   clang libclang-rt-14-dev
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
+  ccache
+  # Third-party multicast-DNS responders for the discovery tests; they run only
+  # inside the tests' private network namespaces.
+  python3-zeroconf avahi-daemon
 )
 
 missing=()
@@ -25,4 +29,22 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# Packages such as avahi-daemon start their service when installed, on the
+# machine's real interfaces. Nothing may start during this install: a policy
+# that refuses every start stands for its length unless the machine has one.
+policy=/usr/sbin/policy-rc.d
+own_policy=""
+if [ ! -e "$policy" ]; then
+  printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" >/dev/null
+  $sudo chmod 755 "$policy"
+  own_policy=1
+fi
+status=0
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || status=$?
+[ -n "$own_policy" ] && $sudo rm -f "$policy"
+# Where systemd runs, keep the daemon from starting at boot or by socket activation.
+if [ -d /run/systemd/system ] && dpkg-query -W -f='${Status}' avahi-daemon 2>/dev/null | grep -q "ok installed"; then
+  $sudo systemctl disable --now avahi-daemon.socket avahi-daemon.service >/dev/null 2>&1 || true
+  $sudo systemctl mask avahi-daemon.socket avahi-daemon.service >/dev/null 2>&1 || true
+fi
+exit "$status"

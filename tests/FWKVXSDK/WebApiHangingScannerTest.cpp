@@ -20,5 +20,6 @@ TEST_F(HangingScannerTest, GivesUpAfterThirtySecondsWithoutAnswer)
     EXPECT_GE(waited, std::chrono::seconds(29));
     EXPECT_LE(waited, std::chrono::seconds(32));
     EXPECT_EQ(scanner->internalCode(), -4509);
+    EXPECT_EQ(scanner->lastRequestFailure().reason, WebApiFailure::Reason::TimedOut);
     EXPECT_EQ(requests().size(), 1u);
 }

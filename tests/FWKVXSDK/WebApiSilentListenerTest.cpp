@@ -36,4 +36,5 @@ TEST(SilentListenerTest, GivesUpAfterThirtySecondsWhenTheHandshakeNeverComes)
     EXPECT_LE(waited, std::chrono::seconds(32));
     EXPECT_EQ(scanner->internalCode(), -4509);
     EXPECT_EQ(scanner->connectId(), std::nullopt);
+    EXPECT_EQ(scanner->lastRequestFailure().reason, WebApiFailure::Reason::TimedOut);
 }

@@ -139,6 +139,7 @@ TEST_F(DroppedConnectionTest, AConnectionClosedWithoutAnswerIsAFailureForEveryOp
     Start(keys);
     auto scanner = fullRecord(kIp);
     EXPECT_TRUE(everyOperationFails(client, scanner));
+    EXPECT_EQ(scanner->lastRequestFailure().reason, WebApiFailure::Reason::NoAnswer);
     EXPECT_EQ(requests().size(), 8u) << "every request reached the scanner";
     EXPECT_EQ(scanner->internalCode(), -4509);
 }

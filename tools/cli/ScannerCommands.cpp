@@ -78,6 +78,12 @@ int ScannerCommands::identify(const std::vector<std::string>& rest)
     if (!client.GetScannerID(scanner)) {
         return noScanner();
     }
+    // It answered, but in a form (another JSON shape, a compressed body) from
+    // which no identifier could be read: that is no identity to show.
+    if (!scanner->scannerId()) {
+        CliOutput::error(LocalizedStrings::format("CliErrorUnreadableIdentity", {*scanner->scannerIp()}));
+        return ExitStatus::Failure;
+    }
     if (arguments.has("--json")) {
         CliOutput::json({{"scannerId", JobJson::identifier(scanner->scannerId())},
                          {"scannerName", JobJson::text(scanner->scannerName())}});

@@ -8,6 +8,7 @@
 
 #include "FWKVXSDK/JobFolder.h"
 #include "FWKVXSDK/SettingData.h"
+#include "FWKVXSDK/WebApiTrace.h"
 
 #include "CliOutput.h"
 #include "ExitStatus.h"
@@ -62,7 +63,15 @@ int main(int argc, char** argv)
     // Validation messages and other alerts go to standard error.
     MessagePresenter::install([](const MessageAlert& alert) { CliOutput::error(alert.informativeText); });
 
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    // "--verbose" before the command: every scanner request, with its outcome
+    // and time, on standard error. The trace never holds a body or a password.
+    if (!arguments.empty() && arguments[0] == "--verbose") {
+        arguments.erase(arguments.begin());
+        WebApiTrace::install([](const WebApiTrace::Entry& entry) {
+            CliOutput::error(CliOutput::printable(WebApiTrace::describe(entry)));
+        });
+    }
     int status = ExitStatus::Failure;
     try {
         if (arguments.empty()) {

@@ -21,7 +21,8 @@ const uint16_t kPort = 5353;
 const char* const kServiceName = "_scanner._tcp.local";
 const uint16_t kTypePtr = 12;
 const uint16_t kTypeTxt = 16;
-const uint32_t kTtl = 4500;
+const uint16_t kTypeSrv = 33;
+const uint16_t kTypeA = 1;
 // Queries arrive only from tests in a private namespace; this bounds the work
 // a burst of them can queue.
 const size_t kMaxPending = 4096;
@@ -50,6 +51,12 @@ void putCharacterString(std::vector<uint8_t>& out, const std::string& text)
     size_t length = std::min<size_t>(text.size(), 255);
     out.push_back(static_cast<uint8_t>(length));
     out.insert(out.end(), text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
+}
+
+void putPointer(std::vector<uint8_t>& out, size_t offset)
+{
+    out.push_back(static_cast<uint8_t>(0xC0 | (offset >> 8)));
+    out.push_back(static_cast<uint8_t>(offset & 0xFF));
 }
 
 uint16_t get16(const uint8_t* data)
@@ -254,13 +261,15 @@ bool MdnsResponder::IsScannerQuery(const uint8_t* data, size_t length)
 
 std::vector<uint8_t> MdnsResponder::BuildAnswer(const ScannerConfig& scanner)
 {
+    const bool additional = scanner.mdnsAdditionalLayout;
+    const uint32_t ttl = scanner.mdnsTtl;
     std::vector<uint8_t> out;
-    put16(out, 0);      // identifier
-    put16(out, 0x8400); // response, authoritative
-    put16(out, 0);      // questions
-    put16(out, 2);      // answers: PTR, TXT
+    put16(out, 0);                   // identifier
+    put16(out, 0x8400);              // response, authoritative
+    put16(out, 0);                   // questions
+    put16(out, additional ? 1 : 2);  // answers: PTR (and TXT)
     put16(out, 0);
-    put16(out, 0);
+    put16(out, additional ? 3 : 0);  // additional: SRV, TXT, A
 
     // PTR: _scanner._tcp.local -> <instance>._scanner._tcp.local
     const size_t serviceOffset = out.size();
@@ -270,7 +279,7 @@ std::vector<uint8_t> MdnsResponder::BuildAnswer(const ScannerConfig& scanner)
     out.push_back(0);
     put16(out, kTypePtr);
     put16(out, 1);
-    put32(out, kTtl);
+    put32(out, ttl);
     std::string instance = scanner.name.value_or("Scanner");
     if (instance.empty()) {
         instance = "Scanner";
@@ -279,15 +288,30 @@ std::vector<uint8_t> MdnsResponder::BuildAnswer(const ScannerConfig& scanner)
     put16(out, static_cast<uint16_t>(1 + instanceLength + 2));
     const size_t instanceOffset = out.size();
     putLabel(out, instance);
-    out.push_back(static_cast<uint8_t>(0xC0 | (serviceOffset >> 8)));
-    out.push_back(static_cast<uint8_t>(serviceOffset & 0xFF));
+    putPointer(out, serviceOffset);
+
+    // SRV: port 443 on the host "scanner-<last octet>.local".
+    size_t hostOffset = 0;
+    const std::string host = "scanner-" + scanner.ip.substr(scanner.ip.rfind('.') + 1);
+    if (additional) {
+        putPointer(out, instanceOffset);
+        put16(out, kTypeSrv);
+        put16(out, 0x8001); // IN, cache flush
+        put32(out, ttl);
+        put16(out, static_cast<uint16_t>(6 + 1 + host.size() + 2));
+        put16(out, 0); // priority
+        put16(out, 0); // weight
+        put16(out, 443);
+        hostOffset = out.size();
+        putLabel(out, host);
+        putPointer(out, serviceOffset + 1 + 8 + 1 + 4); // "local"
+    }
 
     // TXT, named by a compression pointer to the instance name.
-    out.push_back(static_cast<uint8_t>(0xC0 | (instanceOffset >> 8)));
-    out.push_back(static_cast<uint8_t>(instanceOffset & 0xFF));
+    putPointer(out, instanceOffset);
     put16(out, kTypeTxt);
     put16(out, 0x8001); // IN, cache flush
-    put32(out, kTtl);
+    put32(out, ttl);
     std::vector<uint8_t> text;
     putCharacterString(text, "txtvers=1");
     if (scanner.model) {
@@ -304,5 +328,18 @@ std::vector<uint8_t> MdnsResponder::BuildAnswer(const ScannerConfig& scanner)
     }
     put16(out, static_cast<uint16_t>(text.size()));
     out.insert(out.end(), text.begin(), text.end());
+
+    // A: the host's address.
+    if (additional) {
+        in_addr address{};
+        inet_pton(AF_INET, scanner.ip.c_str(), &address);
+        putPointer(out, hostOffset);
+        put16(out, kTypeA);
+        put16(out, 0x8001);
+        put32(out, ttl);
+        put16(out, 4);
+        const auto* bytes = reinterpret_cast<const uint8_t*>(&address.s_addr);
+        out.insert(out.end(), bytes, bytes + 4);
+    }
     return out;
 }

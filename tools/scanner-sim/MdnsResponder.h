@@ -27,7 +27,9 @@ public:
     // records of "_scanner._tcp.local".
     static bool IsScannerQuery(const uint8_t* data, size_t length);
     // The response datagram for one scanner: a PTR record naming the scanner's
-    // instance, then its TXT record with the configured values.
+    // instance, then its TXT record with the configured values, both as answers;
+    // or, in the additional layout, the PTR as the answer and the SRV, TXT and A
+    // records as additional records.
     static std::vector<uint8_t> BuildAnswer(const ScannerConfig& scanner);
 
 private:

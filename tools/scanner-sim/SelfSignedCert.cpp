@@ -2,6 +2,7 @@
 
 #include <openssl/err.h>
 #include <openssl/evp.h>
+#include <openssl/rsa.h>
 #include <openssl/rand.h>
 #include <openssl/x509.h>
 
@@ -24,9 +25,11 @@ std::string lastError(const char* what)
 }
 } // namespace
 
-SelfSignedCert::Context SelfSignedCert::MakeServerContext(bool expired, std::string& error)
+SelfSignedCert::Context SelfSignedCert::MakeServerContext(Kind kind, int tlsVersion, std::string& error)
 {
-    std::unique_ptr<EVP_PKEY, KeyDeleter> key(EVP_EC_gen("P-256"));
+    const bool expired = kind == Kind::Expired;
+    const bool legacy = kind == Kind::Legacy;
+    std::unique_ptr<EVP_PKEY, KeyDeleter> key(legacy ? EVP_RSA_gen(1024) : EVP_EC_gen("P-256"));
     if (!key) {
         error = lastError("key generation failed");
         return nullptr;
@@ -55,13 +58,24 @@ SelfSignedCert::Context SelfSignedCert::MakeServerContext(bool expired, std::str
                                           reinterpret_cast<const unsigned char*>("scanner.invalid"), -1, -1, 0) == 1;
     ok = ok && X509_set_issuer_name(cert.get(), name) == 1;
     ok = ok && X509_set_pubkey(cert.get(), key.get()) == 1;
-    ok = ok && X509_sign(cert.get(), key.get(), EVP_sha256()) > 0;
+    ok = ok && X509_sign(cert.get(), key.get(), legacy ? EVP_sha1() : EVP_sha256()) > 0;
     if (!ok) {
         error = lastError("certificate creation failed");
         return nullptr;
     }
 
     Context context(SSL_CTX_new(TLS_server_method()));
+    // Old protocol versions, SHA-1 and short keys need the lowest security level.
+    bool oldFirmware = legacy || (tlsVersion != 0 && tlsVersion < TLS1_2_VERSION);
+    if (context && oldFirmware) {
+        SSL_CTX_set_security_level(context.get(), 0);
+    }
+    if (context && tlsVersion != 0 &&
+        (SSL_CTX_set_min_proto_version(context.get(), tlsVersion) != 1 ||
+         SSL_CTX_set_max_proto_version(context.get(), tlsVersion) != 1)) {
+        error = lastError("TLS version set-up failed");
+        return nullptr;
+    }
     if (!context || SSL_CTX_use_certificate(context.get(), cert.get()) != 1 ||
         SSL_CTX_use_PrivateKey(context.get(), key.get()) != 1 || SSL_CTX_check_private_key(context.get()) != 1) {
         error = lastError("TLS context set-up failed");

@@ -111,6 +111,19 @@ bool applyScannerKey(ScannerConfig& scanner, const std::string& key, const std::
             return false;
         }
         scanner.mdnsMaxQueries = count;
+    } else if (key == "mdns-layout") {
+        if (value != "answers" && value != "additional") {
+            error = "mdns-layout must be answers or additional";
+            return false;
+        }
+        scanner.mdnsAdditionalLayout = (value == "additional");
+    } else if (key == "mdns-ttl") {
+        int ttl = 0;
+        if (!parseInt(value, 0, 0x7FFFFFFF, ttl)) {
+            error = "mdns-ttl must be a number of seconds (0 for a goodbye)";
+            return false;
+        }
+        scanner.mdnsTtl = static_cast<uint32_t>(ttl);
     } else if (key == "mdns") {
         if (value != "on" && value != "off") {
             error = "mdns must be on or off";
@@ -272,11 +285,15 @@ std::string SimOptions::Usage()
         "  mdns-twice=MS            answer each query twice, MS apart\n"
         "  mdns-max=N               answer only the first N queries\n"
         "  mdns=off                 this scanner does not answer\n"
+        "  mdns-layout=additional   PTR as the answer, SRV, TXT and A as additional records\n"
+        "  mdns-ttl=SECONDS         the records' time-to-live (0: a leaving service's goodbye)\n"
         "REST interface (HTTPS on port 443 of ip; details in the README):\n"
         "  id=TEXT id-type=string|number   scanner-name=TEXT   password=JOBPASSWORD\n"
         "  conn=TEXT conn-type=string|number   status-queries-per-phase=N\n"
         "  scan-end-status=N scan-end-code=N   refuse-slot=N refuse-result=N refuse-code=N\n"
-        "  cert=expired   request-delay-ms=MS (every answer waits this long)\n"
+        "  cert=expired|legacy (legacy: RSA 1024 signed with SHA-1)\n"
+        "  request-delay-ms=MS      every answer waits this long\n"
+        "  tls=1.0|1.1|1.2|1.3      speak only this TLS version (default: 1.2 and 1.3)\n"
         "  fault.<op>.status|code|code-type|result|body|body-file|delay-ms|after|times=VALUE\n"
         "    <op>: identify lock settings scan status unlock register delete\n"
         "    body: notjson empty array huge close hang\n";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -19,6 +20,11 @@ struct ScannerConfig {
     std::optional<int> mdnsTwiceGapMs; // "mdns-twice": answer each query twice, this many ms apart
     std::optional<int> mdnsMaxQueries; // "mdns-max": answer only the first N queries
     bool mdns = true;                  // "mdns=off" silences this scanner's responder
+    // "mdns-layout=additional": the PTR as the only answer, the SRV, TXT and A
+    // records in the additional section (DNS-SD's advice); default "answers":
+    // PTR and TXT as answers.
+    bool mdnsAdditionalLayout = false;
+    uint32_t mdnsTtl = 4500;           // "mdns-ttl": the records' time-to-live; 0 plays a goodbye
     std::map<std::string, std::string> settings;
 };
 

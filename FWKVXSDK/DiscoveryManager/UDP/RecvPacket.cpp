@@ -14,6 +14,8 @@ namespace {
 
 const size_t kHeaderLength = 12;
 const size_t kFixedFieldsLength = 10; // type, class, time-to-live, data length
+const size_t kQuestionFieldsLength = 4; // type, class
+const uint16_t kFlagResponse = 0x8000;
 const uint16_t kTypeTxt = 16;
 const size_t kMaxNameLength = 255;   // encoded, zero byte included (RFC 1035)
 const size_t kMaxPointerJumps = 128; // more cannot occur in a name of legal length
@@ -282,32 +284,52 @@ bool RecvPacket::ReadAnswer(const uint8_t* data, size_t length, const std::strin
     if (data == nullptr || length < kHeaderLength) {
         return false;
     }
-    // Queries carry no answers and are passed over here. Answers are expected
-    // without a question section, as multicast-DNS responses are sent.
-    uint16_t answers = get16(data + 6);
-    Dictionary found;
+    // Queries, our own looped back included, are not answers, whatever records
+    // they carry (known answers, a probe's proposed records).
+    if ((get16(data + 2) & kFlagResponse) == 0) {
+        return false;
+    }
+    // Unicast and legacy replies echo the question; it is passed over.
     size_t offset = kHeaderLength;
-    for (uint16_t i = 0; i < answers; ++i) {
-        char name[kMaxNameLength + 1];
-        size_t end = getRecDomainName(data, length, offset, name, sizeof name);
+    for (uint16_t i = get16(data + 4); i > 0; --i) {
+        size_t end = getRecDomainName(data, length, offset, nullptr, 0);
+        if (end == 0 || length - end < kQuestionFieldsLength) {
+            return false;
+        }
+        offset = end + kQuestionFieldsLength;
+    }
+    // Responders that follow DNS-SD's advice answer the PTR question and put the
+    // service's SRV, TXT and address records in the additional section; the
+    // answers' values come first, additional ones only fill keys still missing.
+    Dictionary answers;
+    Dictionary additional;
+    size_t answerCount = get16(data + 6);
+    size_t authorityCount = get16(data + 8);
+    size_t total = answerCount + authorityCount + get16(data + 10);
+    for (size_t i = 0; i < total; ++i) {
+        size_t end = getRecDomainName(data, length, offset, nullptr, 0);
         if (end == 0 || length - end < kFixedFieldsLength) {
             break;
         }
         uint16_t type = get16(data + end);
+        uint32_t timeToLive = (static_cast<uint32_t>(get16(data + end + 4)) << 16) | get16(data + end + 6);
         size_t dataLength = get16(data + end + 8);
         size_t dataStart = end + kFixedFieldsLength;
         if (dataLength > length - dataStart) {
             break;
         }
-        if (type == kTypeTxt) {
-            readTxtRecord(data + dataStart, dataLength, found);
+        // Time-to-live 0 is a goodbye: the service is leaving, not present.
+        bool authority = i >= answerCount && i < answerCount + authorityCount;
+        if (type == kTypeTxt && timeToLive != 0 && !authority) {
+            readTxtRecord(data + dataStart, dataLength, i < answerCount ? answers : additional);
         }
         offset = dataStart + dataLength;
     }
-    if (found.empty()) {
+    answers.merge(additional); // keeps the answers' value where both have a key
+    if (answers.empty()) {
         return false;
     }
-    for (auto& [key, value] : found) {
+    for (auto& [key, value] : answers) {
         dictionary[key] = std::move(value);
     }
     dictionary["ipaddr="] = sourceAddress;

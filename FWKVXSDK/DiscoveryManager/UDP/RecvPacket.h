@@ -40,8 +40,10 @@ public:
 
     int32_t listeningSocket() const { return mListeningSocket; }
 
-    // The reading of one received datagram, without sockets: walks its answer
-    // records and takes the TXT values, as Recv does.
+    // The reading of one received datagram, without sockets, as Recv does: a
+    // response only; its question passed over; the values of its TXT records in
+    // the answer section, then those of the additional section for keys still
+    // missing; records with time-to-live 0 (goodbyes) count for nothing.
     static bool ReadAnswer(const uint8_t* data, size_t length, const std::string& sourceAddress,
                            Dictionary& dictionary);
 

@@ -185,6 +185,8 @@ const StringTableEntry kEntries[] = {
      "prints what a registration would do to each slot and sends nothing.\n"
      "A job bundle (export, import) holds the whole job set; share passwords only\n"
      "with --with-passwords. import --replace removes the jobs not in the bundle.\n"
+     "vantix --verbose COMMAND ... also prints every scanner request (method, URL,\n"
+     "status or failure, time) on standard error.\n"
      "Exit status: 0 success, 1 the operation failed, 2 bad usage."},
     {"CliErrorUnknownCommand", "Unknown command \"%@\". Run \"vantix help\" for usage."},
     {"CliErrorUnknownOption", "Unknown option \"%@\"."},
@@ -241,6 +243,7 @@ const StringTableEntry kEntries[] = {
     {"CliPasswordPrompt", "Job password: "},
     {"CliSharePasswordPrompt", "Shared folder password: "},
     {"CliLabelScannerId", "Scanner ID"},
+    {"CliErrorUnreadableIdentity", "The scanner at %@ answered, but its identity could not be read from the answer."},
     {"CliInterruptNotice",
      "Stopping: the scanner is released after the current request. Press Ctrl-C again to quit at once (the "
      "scanner may then stay locked)."},

@@ -43,6 +43,22 @@ TEST(AnswerCorpus, EverySeedAndEveryCutOfItIsReadSafely)
     ASSERT_TRUE(RecvPacket::ReadAnswer(bytes.data(), bytes.size(), "192.168.1.20", example));
     EXPECT_EQ(example, (RecvPacket::Dictionary{
                            {"mdl=MERIX", "MODEL07"}, {"SERIAL=", "ABC123"}, {"ipaddr=", "192.168.1.20"}}));
+
+    // The seeds of the whole-message paths: questions, sections, goodbyes.
+    const std::pair<const char*, RecvPacket::Dictionary> wholeMessageSeeds[] = {
+        {"echoed-question.bin", {{"mdl=MERIX", "M1"}, {"SERIAL=", "Q1"}}},
+        {"additional-layout.bin", {{"mdl=MERIX", "M2"}, {"SERIAL=", "A2"}, {"device=", "Desk"}}},
+        {"both-sections.bin", {{"mdl=MERIX", "ANSWER"}, {"SERIAL=", "A"}, {"device=", "D"}}},
+        {"goodbye.bin", {}},
+        {"known-answer-query.bin", {}},
+    };
+    for (const auto& [file, expected] : wholeMessageSeeds) {
+        std::vector<uint8_t> seed = ReadFile(std::filesystem::path(VANTIX_ANSWER_CORPUS_DIR) / file);
+        RecvPacket::Dictionary values;
+        RecvPacket::ReadAnswer(seed.data(), seed.size(), "192.0.2.1", values);
+        values.erase("ipaddr=");
+        EXPECT_EQ(values, expected) << file;
+    }
 }
 
 } // namespace

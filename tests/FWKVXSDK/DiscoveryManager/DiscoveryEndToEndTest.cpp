@@ -1,6 +1,6 @@
 // Discovery against the scanner simulator. Every scenario runs in its own
-// private network namespace (tests/netns-run.sh), registered as its own CTest
-// test, because a search takes about seven seconds.
+// private network namespace (tests/netns-run.sh), as its own CTest test,
+// because a search takes about seven seconds.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include <future>
-#include <iostream>
 
 #include "DiscoveryTestSupport.h"
 #include "SimulatorProcess.h"
@@ -338,15 +337,3 @@ TEST_F(DiscoveryEndToEnd, CloseManagerCalledByTheCompletionOnTheWorker)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    int status = RUN_ALL_TESTS();
-    // A filter that matches nothing is a mistake in the test registration.
-    if (::testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
-        std::cerr << "no test matched the filter\n";
-        return 1;
-    }
-    return status;
-}

@@ -9,13 +9,19 @@
 class DnsMessageBuilder {
 public:
     // 12-byte header: identifier 0, the flags and the four counts.
-    DnsMessageBuilder& Header(uint16_t flags, uint16_t questions, uint16_t answers)
+    DnsMessageBuilder& Header(uint16_t flags, uint16_t questions, uint16_t answers, uint16_t authority = 0,
+                              uint16_t additional = 0)
     {
-        U16(0).U16(flags).U16(questions).U16(answers).U16(0).U16(0);
+        U16(0).U16(flags).U16(questions).U16(answers).U16(authority).U16(additional);
         return *this;
     }
-    // A response header with `answers` records and no questions.
-    DnsMessageBuilder& Response(uint16_t answers) { return Header(0x8400, 0, answers); }
+    // A response header with no questions.
+    DnsMessageBuilder& Response(uint16_t answers, uint16_t additional = 0)
+    {
+        return Header(0x8400, 0, answers, 0, additional);
+    }
+    // A question's name, type PTR and class IN.
+    DnsMessageBuilder& Question(std::initializer_list<std::string> labels) { return Name(labels).U16(12).U16(1); }
 
     DnsMessageBuilder& Labels(std::initializer_list<std::string> labels)
     {
@@ -33,19 +39,19 @@ public:
     }
 
     // Type, class IN, time-to-live and data length of a record whose name is already written.
-    DnsMessageBuilder& Fixed(uint16_t type, uint16_t dataLength)
+    DnsMessageBuilder& Fixed(uint16_t type, uint16_t dataLength, uint32_t timeToLive = 120)
     {
-        return U16(type).U16(1).U16(0).U16(120).U16(dataLength);
+        return U16(type).U16(1).U16(static_cast<uint16_t>(timeToLive >> 16)).U16(timeToLive & 0xFFFF).U16(dataLength);
     }
     // A TXT record's fixed fields and data, from its character-strings.
-    DnsMessageBuilder& Txt(std::initializer_list<std::string> strings)
+    DnsMessageBuilder& Txt(std::initializer_list<std::string> strings, uint32_t timeToLive = 120)
     {
         std::vector<uint8_t> data;
         for (const std::string& text : strings) {
             data.push_back(static_cast<uint8_t>(text.size()));
             data.insert(data.end(), text.begin(), text.end());
         }
-        Fixed(16, static_cast<uint16_t>(data.size()));
+        Fixed(16, static_cast<uint16_t>(data.size()), timeToLive);
         bytes.insert(bytes.end(), data.begin(), data.end());
         return *this;
     }

@@ -103,4 +103,32 @@ TEST(MdnsResponderAnswers, LeaveOutWhatIsNotConfigured)
     EXPECT_FALSE(RecvPacket::ReadAnswer(empty.data(), empty.size(), "127.0.0.3", none));
 }
 
+TEST(MdnsResponderAnswers, AdditionalLayoutAndGoodbyes)
+{
+    ScannerConfig scanner;
+    scanner.ip = "127.0.0.7";
+    scanner.model = "MODEL07";
+    scanner.serial = "ABC123";
+    scanner.mdnsAdditionalLayout = true;
+    std::vector<uint8_t> answer = MdnsResponder::BuildAnswer(scanner);
+    ASSERT_GE(answer.size(), 12u);
+    EXPECT_EQ(std::vector<uint8_t>(answer.begin() + 4, answer.begin() + 12),
+              (std::vector<uint8_t>{0, 0, 0, 1, 0, 0, 0, 3})) << "one answer, three additional records";
+    // The A record, last, carries the scanner's address.
+    EXPECT_EQ(std::vector<uint8_t>(answer.end() - 6, answer.end()), (std::vector<uint8_t>{0, 4, 127, 0, 0, 7}));
+    RecvPacket::Dictionary values;
+    ASSERT_TRUE(RecvPacket::ReadAnswer(answer.data(), answer.size(), "127.0.0.7", values));
+    EXPECT_EQ(values,
+              (RecvPacket::Dictionary{{"mdl=MERIX", "MODEL07"}, {"SERIAL=", "ABC123"}, {"ipaddr=", "127.0.0.7"}}));
+
+    // A goodbye in either layout: the same records with time-to-live 0, which discovery ignores.
+    for (bool additional : {false, true}) {
+        scanner.mdnsAdditionalLayout = additional;
+        scanner.mdnsTtl = 0;
+        std::vector<uint8_t> goodbye = MdnsResponder::BuildAnswer(scanner);
+        RecvPacket::Dictionary none;
+        EXPECT_FALSE(RecvPacket::ReadAnswer(goodbye.data(), goodbye.size(), "127.0.0.7", none)) << additional;
+    }
+}
+
 } // namespace

@@ -20,7 +20,8 @@ TEST(SimOptions, ScannerKeysAreTypedAndEveryPairIsKept)
     SimOptions options;
     std::string error;
     ASSERT_TRUE(Parse({"--scanner", "model=M7,name=Front desk,serial=S1,mac=00:11,mdns-delay-ms=250,id=42,password=x",
-                       "--scanner=ip=127.0.0.9,mdns-twice=1000,mdns-max=2,mdns=off,conn-type=number",
+                       "--scanner=ip=127.0.0.9,mdns-twice=1000,mdns-max=2,mdns=off,conn-type=number,"
+                       "mdns-layout=additional,mdns-ttl=0",
                        "--scanner", "model=only"},
                       options, error))
         << error;
@@ -35,6 +36,8 @@ TEST(SimOptions, ScannerKeysAreTypedAndEveryPairIsKept)
     EXPECT_EQ(first.mdnsDelayMs, 250);
     EXPECT_FALSE(first.mdnsTwiceGapMs);
     EXPECT_TRUE(first.mdns);
+    EXPECT_FALSE(first.mdnsAdditionalLayout);
+    EXPECT_EQ(first.mdnsTtl, 4500u);
     // Keys of other parts of the simulator stay available, with the typed ones.
     EXPECT_EQ(first.settings.at("id"), "42");
     EXPECT_EQ(first.settings.at("password"), "x");
@@ -46,6 +49,8 @@ TEST(SimOptions, ScannerKeysAreTypedAndEveryPairIsKept)
     EXPECT_EQ(second.mdnsTwiceGapMs, 1000);
     EXPECT_EQ(second.mdnsMaxQueries, 2);
     EXPECT_FALSE(second.mdns);
+    EXPECT_TRUE(second.mdnsAdditionalLayout);
+    EXPECT_EQ(second.mdnsTtl, 0u);
     EXPECT_FALSE(second.model);
     EXPECT_EQ(second.settings.at("conn-type"), "number");
 
@@ -114,6 +119,8 @@ TEST(SimOptions, BadInputIsRefusedWithAReason)
         {"--scanner", "mdns-twice="},
         {"--scanner", "mdns-max=many"},
         {"--scanner", "mdns=maybe"},
+        {"--scanner", "mdns-layout=authority"},
+        {"--scanner", "mdns-ttl=-1"},
         {"--scanner", "model=" + std::string(246, 'm')},
         {"--scanner", "name=" + std::string(249, 'n')},
         {"--fleet", "0"},

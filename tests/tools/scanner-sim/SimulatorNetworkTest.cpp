@@ -175,6 +175,13 @@ TEST(SimulatorProgram, RunsUntilStoppedOrItsTimeIsUp)
     EXPECT_FALSE(wrong.ready());
     EXPECT_EQ(wrong.WaitForExit(std::chrono::milliseconds(5000)), 2);
 
+    for (const char* keys : {"ip=127.0.0.2,tls=2.0", "ip=127.0.0.2,cert=old"}) {
+        SimulatorProcess refused({"--no-mdns", "--scanner", keys});
+        EXPECT_FALSE(refused.ready()) << keys;
+        EXPECT_EQ(refused.WaitForExit(std::chrono::milliseconds(5000)), 1) << keys;
+        EXPECT_NE(refused.standardError().find("must be one of"), std::string::npos) << refused.standardError();
+    }
+
     SimulatorProcess help({"--help"});
     EXPECT_EQ(help.WaitForExit(std::chrono::milliseconds(5000)), 0);
 }

@@ -12,6 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (found != !values.empty()) {
         __builtin_trap();
     }
+    // A query (QR bit clear) is never an answer, whatever records it carries.
+    if (found && size >= 4 && (data[2] & 0x80) == 0) {
+        __builtin_trap();
+    }
 
     // The name walker from an offset the input chooses, into a small buffer.
     if (size >= 2) {
