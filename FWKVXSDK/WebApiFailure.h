@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "FWKVXSDK/FWKVXSDKExport.h"
+
 // Why the last request of an operation on a scanner failed, kept next to the
 // operation's own result so that a caller can tell a refused connection from a
 // stalled one, a TLS failure, an HTTP error or an answer it could not read.
-struct WebApiFailure {
+struct FWKVXSDK_EXPORT WebApiFailure {
     enum class Reason {
         None,              // the request got an answer the operation could read
         NotSent,           // a value the request needs was absent; nothing was sent

@@ -4,13 +4,14 @@
 #include <functional>
 #include <string>
 
+#include "FWKVXSDK/FWKVXSDKExport.h"
 #include "FWKVXSDK/WebApiFailure.h"
 
 // The log hook of the scanner requests: every request a WebApiClient sends is
 // reported once, when the operation has judged its answer. An entry holds no
 // header and no body, so neither the job password nor a shared folder's
 // password can ever reach a log through it. Without a hook nothing is reported.
-class WebApiTrace {
+class FWKVXSDK_EXPORT WebApiTrace {
 public:
     struct Entry {
         std::string method;

@@ -98,29 +98,29 @@ TEST(WebApiResponseReading, IdentifiersKeepStringOrIntegerTypeAndRefuseOthers)
 
 TEST(WebApiResponseReading, OnlyAStatus200WithABodyIsUsableAndOnlyObjectsCountAsJson)
 {
-    EXPECT_TRUE((WebApiResponse{200, "{}"}.usable()));
-    EXPECT_FALSE((WebApiResponse{200, ""}.usable()));
-    EXPECT_FALSE((WebApiResponse{201, "{}"}.usable()));
-    EXPECT_FALSE((WebApiResponse{0, "{}"}.usable()));
+    EXPECT_TRUE((WebApiResponse{200, "{}", {}, {}}.usable()));
+    EXPECT_FALSE((WebApiResponse{200, "", {}, {}}.usable()));
+    EXPECT_FALSE((WebApiResponse{201, "{}", {}, {}}.usable()));
+    EXPECT_FALSE((WebApiResponse{0, "{}", {}, {}}.usable()));
 
-    EXPECT_TRUE((WebApiResponse{200, R"({"a":1})"}.object().has_value()));
-    EXPECT_FALSE((WebApiResponse{200, "[1,2]"}.object().has_value()));
-    EXPECT_FALSE((WebApiResponse{200, "\"text\""}.object().has_value()));
-    EXPECT_FALSE((WebApiResponse{200, "<html>busy</html>"}.object().has_value()));
-    EXPECT_FALSE((WebApiResponse{200, "{\"a\":1} trailing"}.object().has_value()));
-    EXPECT_FALSE((WebApiResponse{200, "{\"a\":\"\xFF\"}"}.object().has_value())) << "invalid UTF-8 is not JSON";
+    EXPECT_TRUE((WebApiResponse{200, R"({"a":1})", {}, {}}.object().has_value()));
+    EXPECT_FALSE((WebApiResponse{200, "[1,2]", {}, {}}.object().has_value()));
+    EXPECT_FALSE((WebApiResponse{200, "\"text\"", {}, {}}.object().has_value()));
+    EXPECT_FALSE((WebApiResponse{200, "<html>busy</html>", {}, {}}.object().has_value()));
+    EXPECT_FALSE((WebApiResponse{200, "{\"a\":1} trailing", {}, {}}.object().has_value()));
+    EXPECT_FALSE((WebApiResponse{200, "{\"a\":\"\xFF\"}", {}, {}}.object().has_value())) << "invalid UTF-8 is not JSON";
 }
 
 TEST(WebApiResponseReading, DeeplyNestedAnswersNeitherCrashNorCount)
 {
     std::string arrays(200000, '[');
-    EXPECT_FALSE((WebApiResponse{200, arrays}.object().has_value()));
+    EXPECT_FALSE((WebApiResponse{200, arrays, {}, {}}.object().has_value()));
     std::string objects;
     for (int i = 0; i < 100000; ++i) {
         objects += "{\"a\":";
     }
     objects += "1" + std::string(100000, '}');
-    auto parsed = WebApiResponse{200, objects}.object();
+    auto parsed = WebApiResponse{200, objects, {}, {}}.object();
     ASSERT_TRUE(parsed.has_value());
     EXPECT_EQ(WebApiResponse::integer(*parsed, "a"), std::nullopt);
 }
