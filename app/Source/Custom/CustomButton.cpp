@@ -56,6 +56,8 @@ QPainterPath CustomButton::facePath() const
 void CustomButton::drawBackground(QPainter& painter)
 {
     painter.fillPath(facePath(), eventState() == 1 ? QColor(Qt::white) : QColor::fromRgbF(0.75, 0.75, 0.75, 0.5));
+    // A hairline edge, so that the button stays visible on a white panel.
+    painter.strokePath(facePath(), QPen(QColor(0xd0, 0xd4, 0xda), 1));
 }
 
 QColor CustomButton::titleColor() const

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 
@@ -37,8 +38,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(new Ui::MainW
     mUi->setupUi(this);
     InterfaceLocalizer::localize(this);
     if (!FwkUtilsMethod::isLTR_LayoutDirection()) {
-        // Menus are not part of any screen: Qt mirrors the menu bar itself.
+        // Menus are not part of any screen: Qt mirrors the menu bar and its
+        // menus (windows of their own, which take no direction from the bar).
         mUi->mainMenu->setLayoutDirection(Qt::RightToLeft);
+        for (QMenu* menu : mUi->mainMenu->findChildren<QMenu*>()) {
+            menu->setLayoutDirection(Qt::RightToLeft);
+        }
     }
     mContainer = new VXContainerViewController;
     mContainer->setAutoFillBackground(true);
