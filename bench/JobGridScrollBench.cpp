@@ -15,8 +15,7 @@
 #include <vector>
 
 #include "ApplicationWindows.h"
-#include "FWKVXSDK/JobFolder.h"
-#include "FWKVXSDK/SettingData.h"
+#include "BenchJobFolder.h"
 #include "JobCollectionView.h"
 #include "MainWindow.h"
 #include "VXContainerViewController.h"
@@ -49,14 +48,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     JobFolder::ensureExists();
-    for (int number = 1; number <= 99; ++number) {
-        auto job = std::make_shared<SettingData>();
-        job->setJobNo(std::to_string(number));
-        job->setJobName("Job" + std::to_string(number));
-        job->setFileFormat(number % 4);
-        job->sendSetting()->setSendPath("\\\\server\\scans\\" + std::to_string(number));
-        SettingData::SaveSettings(job);
-    }
+    saveNumberedJobs(99);
 
     MainWindow window;
     ApplicationWindows::setMainWindow(&window);
