@@ -19,10 +19,10 @@ public:
     // The text for "LabelJob" directly followed by the number.
     static std::string defaultJobName(int64_t number);
     // The number a new job gets, as the job list and the command-line tool both
-    // number it: the smallest positive number not in use by the job files present, since a job is stored under the number
-    // of its file, so a file whose record lost or changed its number is never
-    // overwritten; numbers the shown jobs carry are skipped too. Absent when the
-    // store or the shown list is full.
+    // number it: the smallest positive number without a job file. A job is
+    // stored under the number of its file, so a file whose record lost or
+    // changed its number is never overwritten; numbers the shown jobs carry are
+    // skipped too. Absent when the store or the shown list is full.
     static std::optional<int64_t> nextStoredJobNo(const std::vector<std::shared_ptr<SettingData>>& shown = {});
     // A fresh record numbered so, with the default name; null when full.
     static std::shared_ptr<SettingData> newStoredJob(const std::vector<std::shared_ptr<SettingData>>& shown = {});

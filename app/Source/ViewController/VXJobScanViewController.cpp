@@ -39,11 +39,10 @@ QString localized(const char* key)
     return QString::fromStdString(LocalizedStrings::text(key));
 }
 
-// The picture of a file format, drawn once per name and size: the list may
-// fill 99 tiles at start-up.
-QPixmap formatPicture(const QString& name, const QSize& size, qreal pixelRatio)
+// The picture of a file format, drawn once per name and size (the list may
+// fill 99 tiles at start-up) and kept in `drawn`.
+QPixmap formatPicture(QHash<QString, QPixmap>& drawn, const QString& name, const QSize& size, qreal pixelRatio)
 {
-    static QHash<QString, QPixmap> drawn;
     const QString key = QStringLiteral("%1@%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(pixelRatio);
     auto found = drawn.constFind(key);
     if (found == drawn.constEnd()) {
@@ -168,7 +167,7 @@ JobCollectionViewItem* VXJobScanViewController::collectionView(JobCollectionView
     const QString picture = formatPictureName(job.fileFormat());
     if (!picture.isEmpty()) {
         QLabel* image = item->formatimageview;
-        image->setPixmap(formatPicture(picture, image->size(), devicePixelRatioF()));
+        image->setPixmap(formatPicture(mFormatPictures, picture, image->size(), devicePixelRatioF()));
         const auto keyword = FileFormatTable().stringFromEnum(job.fileFormat());
         image->setAccessibleName(QString::fromStdString(LocalizedStrings::text(keyword ? *keyword : std::string())));
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QHash>
+#include <QPixmap>
+#include <QString>
 #include <memory>
 #include <vector>
 
@@ -93,4 +96,5 @@ private:
     void finishScan(int64_t result, CustomMaskView* mask);
 
     Ui::VXJobScanViewController* mUi = nullptr;
+    QHash<QString, QPixmap> mFormatPictures;
 };
