@@ -57,9 +57,9 @@ void JobXmlWriter::startElement(std::string_view name, const Attributes& attribu
     mOpen.emplace_back(name);
 }
 
-void JobXmlWriter::textElement(std::string_view name, std::string_view text)
+void JobXmlWriter::textElement(std::string_view name, std::string_view text, const Attributes& attributes)
 {
-    startElement(name);
+    startElement(name, attributes);
     appendEscaped(mOut, text, false);
     endElement();
 }

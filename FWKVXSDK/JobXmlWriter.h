@@ -16,7 +16,7 @@ public:
 
     void startElement(std::string_view name, const Attributes& attributes = {});
     // An element holding only the text.
-    void textElement(std::string_view name, std::string_view text);
+    void textElement(std::string_view name, std::string_view text, const Attributes& attributes = {});
     void endElement();
     // The document, with every element still open closed.
     std::string document();

@@ -15,6 +15,7 @@
 #include "FWKVXSDK/JobXmlWriter.h"
 #include "FWKVXSDK/SettingData.h"
 #include "FWKVXSDK/XMLDictionary.h"
+#include "FWKVXSDK/XMLTODictionaryParser.h"
 
 namespace {
 
@@ -116,7 +117,25 @@ std::optional<std::string> textOf(const XMLDict& node, std::string_view key)
     if (value != nullptr && value->isString()) {
         return *value->string();
     }
+    // A text whose element keeps its white space (see credentialElement).
+    if (const auto element = value != nullptr ? value->dict() : nullptr; element && element->contains("_xml:space")) {
+        return XMLDictionary::innerText(*element);
+    }
     return std::nullopt; // missing, or a shape only a tampered file has
+}
+
+// White space at either end of a user name or password is part of the
+// credential. The reader trims every text unless its element carries
+// xml:space="preserve", so exactly the values that need the mark get it: other
+// files are written byte for byte as before, and files without the mark read
+// as they always did.
+void credentialElement(JobXmlWriter& writer, std::string_view name, const std::string& text)
+{
+    if (XMLTODictionaryParser::trimmedText(text) == text) {
+        writer.textElement(name, text);
+    } else {
+        writer.textElement(name, text, {{"xml:space", "preserve"}});
+    }
 }
 
 bool writeAll(int fd, std::string_view data)
@@ -280,8 +299,8 @@ std::string SettingData::XMLData(const std::shared_ptr<SettingData>& job)
     writer.textElement("FileFormat", keyword(FileFormatTable(), record->fileFormat()));
     writer.startElement("SendSetting");
     writer.textElement("DestinationType", keyword(DestinationTable(), send->destinationType()));
-    writer.textElement("UserName", send->userName());
-    writer.textElement("Password", send->password());
+    credentialElement(writer, "UserName", send->userName());
+    credentialElement(writer, "Password", send->password());
     writer.textElement("SendPath", send->sendPath());
     writer.endElement();
     writer.endElement();

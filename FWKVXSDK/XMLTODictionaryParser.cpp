@@ -65,8 +65,9 @@ size_t sequenceLength(unsigned char lead)
     return 1; // not a lead byte: taken on its own, it is no white space
 }
 
-// The text without Unicode white space and line breaks at either end.
-std::string trimmed(std::string_view text)
+} // namespace
+
+std::string XMLTODictionaryParser::trimmedText(std::string_view text)
 {
     auto bytes = reinterpret_cast<const unsigned char*>(text.data());
     size_t begin = 0;
@@ -91,6 +92,8 @@ std::string trimmed(std::string_view text)
     }
     return std::string(text.substr(begin, end - begin));
 }
+
+namespace {
 
 XMLTODictionaryParser* readerOf(void* parser)
 {
@@ -146,6 +149,7 @@ std::shared_ptr<XMLDict> XMLTODictionaryParser::dictionaryWithParser(EventParser
     mTextBytes = 0;
     mStopped = false;
     mInCdata = false;
+    mPreserveSpace.clear();
 
     XML_SetUserData(parser, this);
     XML_UseParserAsHandlerArg(parser);
@@ -252,7 +256,10 @@ void XMLTODictionaryParser::endText()
     if (!mText) {
         return;
     }
-    std::string text = mWhitespace ? trimmed(*mText) : std::move(*mText);
+    // Text inside an element that asks for its white space to be kept
+    // (xml:space="preserve", inherited) is kept as it is.
+    const bool preserve = !mPreserveSpace.empty() && mPreserveSpace.back();
+    std::string text = mWhitespace && !preserve ? trimmedText(*mText) : std::move(*mText);
     mText.reset();
     if (text.empty() || mStack.empty()) {
         return; // nothing left, or text outside any element
@@ -333,6 +340,13 @@ void XMLTODictionaryParser::parser(EventParser parser, const std::string& elemen
             mStack.insert(mStack.begin(), wrapper);
         }
     }
+    bool preserve = !mPreserveSpace.empty() && mPreserveSpace.back();
+    for (const auto& [name, value] : attributes) {
+        if (name == "xml:space") {
+            preserve = value == "preserve" ? true : value == "default" ? false : preserve;
+        }
+    }
+    mPreserveSpace.push_back(preserve);
     ++mDepth;
     ++mElements;
 }
@@ -360,6 +374,7 @@ void XMLTODictionaryParser::parser(EventParser /*parser*/, const std::string& el
     endText();
     auto node = mStack.back();
     mStack.pop_back();
+    mPreserveSpace.pop_back();
     --mDepth;
 
     if (XMLDictionary::hasAttributes(*node) || XMLDictionary::hasChildNodes(*node)

@@ -64,6 +64,8 @@ public:
     bool emptynodes() const { return mEmptynodes; }
     void setEmptynodes(bool value) { mEmptynodes = value; }
     // Trim each run of text of white space and line breaks; drop runs left empty.
+    // Text inside an element marked xml:space="preserve" (the mark is inherited,
+    // xml:space="default" ends it) is kept untrimmed.
     bool whitespace() const { return mWhitespace; }
     void setWhitespace(bool value) { mWhitespace = value; }
     // Store every child element in an array, even a single one.
@@ -81,6 +83,10 @@ public:
     // 0: "__name" on the root only, 1: on every node, other: on none.
     int64_t nodenamemode() const { return mNodenamemode; }
     void setNodenamemode(int64_t value) { mNodenamemode = value; }
+
+    // The text without Unicode white space and line breaks at either end, as
+    // the whitespace option trims it.
+    static std::string trimmedText(std::string_view text);
 
     // Parse state: the tree being built, the open elements (innermost last),
     // and the text collected since the last element event.
@@ -116,6 +122,8 @@ private:
     std::shared_ptr<XMLDict> mRoot;
     std::vector<std::shared_ptr<XMLDict>> mStack;
     std::optional<std::string> mText;
+    // Whether each open element keeps its white space (xml:space), innermost last.
+    std::vector<bool> mPreserveSpace;
 
     // Cost of the running parse, against the limits above.
     size_t mDepth = 0;

@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-#include "FWKVXSDK/SettingData.h"
+#include "BenchJobFolder.h"
 
 namespace {
 long long monotonicNs()
@@ -115,14 +115,7 @@ int main(int argc, char** argv)
     const auto data = std::filesystem::temp_directory_path() / ("vantix-startup-" + std::to_string(::getpid()));
     std::filesystem::create_directories(data / "fernwick-vantix");
     ::setenv("XDG_DATA_HOME", data.c_str(), 1);
-    for (int number = 1; number <= jobs; ++number) {
-        auto job = std::make_shared<SettingData>();
-        job->setJobNo(std::to_string(number));
-        job->setJobName("Job" + std::to_string(number));
-        job->setFileFormat(number % 4);
-        job->sendSetting()->setSendPath("\\\\server\\scans\\" + std::to_string(number));
-        SettingData::SaveSettings(job);
-    }
+    saveNumberedJobs(jobs);
 
     const std::string display = ":" + std::to_string(200 + ::getpid() % 500);
     const pid_t xvfb = spawn({"Xvfb", display, "-screen", "0", "1280x800x24", "-nolisten", "tcp"}, {}, nullptr);

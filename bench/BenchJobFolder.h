@@ -28,3 +28,17 @@ inline std::string makeBenchJobFolder()
     }
     return folder;
 }
+
+// Jobs 1 to count in the current job folder, each with a name, a path and the
+// file formats in turn (the job list shows a picture per format).
+inline void saveNumberedJobs(int count)
+{
+    for (int number = 1; number <= count; ++number) {
+        auto job = std::make_shared<SettingData>();
+        job->setJobNo(std::to_string(number));
+        job->setJobName("Job" + std::to_string(number));
+        job->setFileFormat(number % 4);
+        job->sendSetting()->setSendPath("\\\\server\\scans\\" + std::to_string(number));
+        SettingData::SaveSettings(job);
+    }
+}

@@ -14,20 +14,12 @@ std::vector<std::shared_ptr<SettingData>> JobList::load()
     return jobs;
 }
 
-std::optional<int64_t> JobList::nextJobNo(const std::vector<std::shared_ptr<SettingData>>& jobs)
+namespace {
+// The smallest positive number not in use, also when the numbers come in no
+// order or twice: a number in use must never be proposed, since saving the new
+// job would overwrite that job's file.
+int64_t smallestFreeNumber(const std::set<int64_t>& used)
 {
-    if (static_cast<int64_t>(jobs.size()) >= kMaximumJobs) {
-        return std::nullopt;
-    }
-    // The smallest positive number not in use, also when the list is not in
-    // order or holds a number twice: a number in use must never be proposed,
-    // since saving the new job would overwrite that job's file.
-    std::set<int64_t> used;
-    for (const auto& job : jobs) {
-        if (job) {
-            used.insert(integerValue(job->jobNo()));
-        }
-    }
     int64_t number = 1;
     while (used.count(number) != 0) {
         ++number;
@@ -35,21 +27,48 @@ std::optional<int64_t> JobList::nextJobNo(const std::vector<std::shared_ptr<Sett
     return number;
 }
 
-std::string JobList::defaultJobName(int64_t number)
+void addNumbersOf(const std::vector<std::shared_ptr<SettingData>>& jobs, std::set<int64_t>& used)
 {
-    return LocalizedStrings::text("LabelJob") + std::to_string(number);
+    for (const auto& job : jobs) {
+        if (job) {
+            used.insert(JobList::integerValue(job->jobNo()));
+        }
+    }
 }
 
-std::shared_ptr<SettingData> JobList::newJob(const std::vector<std::shared_ptr<SettingData>>& jobs)
+std::shared_ptr<SettingData> jobNumbered(std::optional<int64_t> number)
 {
-    const auto number = nextJobNo(jobs);
     if (!number) {
         return nullptr;
     }
     auto job = std::make_shared<SettingData>();
     job->setJobNo(std::to_string(*number));
-    job->setJobName(defaultJobName(*number));
+    job->setJobName(JobList::defaultJobName(*number));
     return job;
+}
+} // namespace
+
+std::optional<int64_t> JobList::nextStoredJobNo(const std::vector<std::shared_ptr<SettingData>>& shown)
+{
+    const std::vector<int64_t> files = SettingData::GetFileListNo();
+    if (static_cast<int64_t>(files.size()) >= kMaximumJobs || static_cast<int64_t>(shown.size()) >= kMaximumJobs) {
+        return std::nullopt;
+    }
+    std::set<int64_t> used(files.begin(), files.end());
+    addNumbersOf(shown, used);
+    const int64_t number = smallestFreeNumber(used);
+    // The scanner's job table has no slot beyond the limit.
+    return number <= kMaximumJobs ? std::optional<int64_t>(number) : std::nullopt;
+}
+
+std::string JobList::defaultJobName(int64_t number)
+{
+    return LocalizedStrings::text("LabelJob") + std::to_string(number);
+}
+
+std::shared_ptr<SettingData> JobList::newStoredJob(const std::vector<std::shared_ptr<SettingData>>& shown)
+{
+    return jobNumbered(nextStoredJobNo(shown));
 }
 
 int64_t JobList::integerValue(const std::optional<std::string>& text)

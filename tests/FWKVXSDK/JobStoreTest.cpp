@@ -462,19 +462,47 @@ TEST_F(JobStore, WrittenJobsReadBackEqual)
     expectSameJob(*SettingData::ReadSettings(22), *empty);
 }
 
-TEST_F(JobStore, BlanksAtTheEndsOfValuesAreNotKept)
+TEST_F(JobStore, BlanksAtTheEndsOfNameAndPathAreNotKeptButThoseOfCredentialsAre)
 {
     auto job = sampleJob("30");
     job->setJobName("  padded name \n");
     job->sendSetting()->setUserName(" user");
-    job->sendSetting()->setPassword("pass ");
+    job->sendSetting()->setPassword("pass\t ");
     job->sendSetting()->setSendPath("   ");
     SettingData::SaveSettings(job);
     auto back = SettingData::ReadSettings(30);
     EXPECT_EQ(back->jobName(), "padded name");
-    EXPECT_EQ(back->sendSetting()->userName(), "user");
-    EXPECT_EQ(back->sendSetting()->password(), "pass");
     EXPECT_EQ(back->sendSetting()->sendPath(), "");
+    EXPECT_EQ(back->sendSetting()->userName(), " user") << "part of the credential";
+    EXPECT_EQ(back->sendSetting()->password(), "pass\t ");
+
+    job->sendSetting()->setPassword("   ");
+    job->sendSetting()->setUserName("\xC2\xA0x\xE3\x80\x80"); // no-break and ideographic spaces
+    SettingData::SaveSettings(job);
+    back = SettingData::ReadSettings(30);
+    EXPECT_EQ(back->sendSetting()->password(), "   ") << "a password of blanks is still a password";
+    EXPECT_EQ(back->sendSetting()->userName(), "\xC2\xA0x\xE3\x80\x80");
+}
+
+TEST_F(JobStore, CredentialsWithoutOuterBlanksAreWrittenAsBeforeAndOldFilesReadTheSame)
+{
+    auto job = sampleJob("31");
+    SettingData::SaveSettings(job);
+    const std::string xml = readWholeFile(jobFile("31"));
+    EXPECT_NE(xml.find("<UserName>office\\scan</UserName><Password>p&amp;ss&lt;w&gt;rd</Password>"),
+              std::string::npos)
+        << xml;
+    EXPECT_EQ(xml.find("xml:space"), std::string::npos);
+
+    // A file of an earlier version, with blanks it never kept: still trimmed.
+    writeJobFile("Job-32.xml", kHeader + "<JobNo>32</JobNo><JobName> A </JobName><SendSetting>"
+                                         "<DestinationType>ShareFolder</DestinationType><UserName> u </UserName>"
+                                         "<Password> p </Password><SendPath> s </SendPath></SendSetting></SettingData>");
+    auto old = SettingData::ReadSettings(32);
+    EXPECT_EQ(old->jobName(), "A");
+    EXPECT_EQ(old->sendSetting()->userName(), "u");
+    EXPECT_EQ(old->sendSetting()->password(), "p");
+    EXPECT_EQ(old->sendSetting()->sendPath(), "s");
 }
 
 TEST_F(JobStore, DeleteRemovesOnlyThatJob)

@@ -166,6 +166,23 @@ TEST(XMLReaderDefaults, TrimsBothEndsOnlyAndDropsBlankText)
     EXPECT_EQ(text(*root, "e"), "\xC3\xA9") << "other non-ASCII characters stay";
 }
 
+TEST(XMLReaderDefaults, ElementsMarkedToPreserveSpaceKeepTheirBlanks)
+{
+    auto root = parse("<a><p xml:space=\"preserve\"> kept </p>"
+                      "<q xml:space=\"preserve\"><r>  inherited </r><s xml:space=\"default\"> trimmed </s></q>"
+                      "<t xml:space=\"other\"> trimmed </t></a>");
+    ASSERT_TRUE(root);
+    auto p = node(*root, "p");
+    ASSERT_TRUE(p) << "an element with an attribute stays a node";
+    EXPECT_EQ(XMLDictionary::innerText(*p), " kept ");
+    auto q = node(*root, "q");
+    ASSERT_TRUE(q);
+    EXPECT_EQ(text(*q, "r"), "  inherited ");
+    EXPECT_EQ(XMLDictionary::innerText(*node(*q, "s")), "trimmed");
+    EXPECT_EQ(XMLDictionary::innerText(*node(*root, "t")), "trimmed") << "only \"preserve\" keeps blanks";
+    EXPECT_EQ(XMLTODictionaryParser::trimmedText("\xE3\x80\x80 x \t"), "x");
+}
+
 TEST(XMLReaderDefaults, ResolvesReferencesAndJoinsTextSplitByComments)
 {
     auto root = parse("<!DOCTYPE a [<!ENTITY co \"Fern &amp; Co\">]>"

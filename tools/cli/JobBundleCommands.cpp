@@ -59,8 +59,7 @@ bool changeJobSet(const JobBundle::Contents& bundle, const std::vector<int64_t>&
 {
     std::set<int64_t> kept;
     for (const auto& job : bundle.jobs) {
-        SettingData::SaveSettings(job);
-        if (!StoredJobCheck::holds(*job)) {
+        if (!StoredJobCheck::save(job)) {
             CliOutput::error(LocalizedStrings::format(
                 "CliErrorSaveFailed", {job->jobNo().value_or(""), SettingData::userAppRootFolderPath()}));
             return false;
@@ -71,8 +70,7 @@ bool changeJobSet(const JobBundle::Contents& bundle, const std::vector<int64_t>&
         if (kept.count(number) != 0) {
             continue;
         }
-        SettingData::DeleteSettings(number);
-        if (StoredJobCheck::exists(number)) {
+        if (!StoredJobCheck::remove(number)) {
             CliOutput::error(LocalizedStrings::format("CliErrorDeleteFailed", {std::to_string(number)}));
             return false;
         }

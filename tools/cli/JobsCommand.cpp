@@ -128,8 +128,7 @@ int validateAndSave(const std::shared_ptr<SettingData>& job)
     if (!JobValidator::Check(*job)) {
         return ExitStatus::Failure; // the message has been shown on standard error
     }
-    SettingData::SaveSettings(job);
-    if (!StoredJobCheck::holds(*job)) {
+    if (!StoredJobCheck::save(job)) {
         CliOutput::error(LocalizedStrings::format("CliErrorSaveFailed",
                                                   {job->jobNo().value_or(""), SettingData::userAppRootFolderPath()}));
         return ExitStatus::Failure;
@@ -204,17 +203,7 @@ int add(const std::vector<std::string>& rest)
     const CliArguments arguments(rest, jobOptions());
     arguments.allowNoMorePositionals(0);
     checkKeywords(arguments);
-    // Numbered by the job files, as every other command names a job: a damaged
-    // file whose record lost its number still holds its job, and a new job of
-    // that number would silently overwrite it. With sound files this is the
-    // number the job list proposes.
-    std::vector<std::shared_ptr<SettingData>> stored;
-    for (const int64_t number : SettingData::GetFileListNo()) {
-        auto placeholder = std::make_shared<SettingData>();
-        placeholder->setJobNo(std::to_string(number));
-        stored.push_back(std::move(placeholder));
-    }
-    const auto job = JobList::newJob(stored);
+    const auto job = JobList::newStoredJob();
     if (!job) {
         CliOutput::error(LocalizedStrings::text("ErrorJobFull"));
         return ExitStatus::Failure;
@@ -267,8 +256,7 @@ int remove(const std::vector<std::string>& rest)
             status = noSuchJob(number);
             continue;
         }
-        SettingData::DeleteSettings(number);
-        if (StoredJobCheck::exists(number)) {
+        if (!StoredJobCheck::remove(number)) {
             CliOutput::error(LocalizedStrings::format("CliErrorDeleteFailed", {std::to_string(number)}));
             status = ExitStatus::Failure;
         }

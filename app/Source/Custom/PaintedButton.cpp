@@ -39,9 +39,7 @@ void PaintedButton::drawFocusRing(QPainter& painter, const QPainterPath& shape) 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(1.0);
-    QColor ring = palette().color(QPalette::Highlight);
-    ring.setAlphaF(0.9);
-    painter.setPen(QPen(ring, 2.5));
+    painter.setPen(QPen(focusRingColor(), 2.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(shape);
     painter.restore();
@@ -52,6 +50,13 @@ void PaintedButton::drawFocusRing(QPainter& painter, double cornerRadius) const
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()).adjusted(1.25, 1.25, -1.25, -1.25), cornerRadius, cornerRadius);
     drawFocusRing(painter, shape);
+}
+
+QColor PaintedButton::focusRingColor() const
+{
+    QColor ring = palette().color(QPalette::Highlight);
+    ring.setAlphaF(0.9);
+    return ring;
 }
 
 QIcon::Mode PaintedButton::iconMode() const

@@ -33,6 +33,8 @@ protected:
     // A ring along the shape while the button has the keyboard focus.
     void drawFocusRing(QPainter& painter, const QPainterPath& shape) const;
     void drawFocusRing(QPainter& painter, double cornerRadius = 3) const;
+    // The ring's colour; buttons with a dark face draw it light.
+    virtual QColor focusRingColor() const;
     QIcon::Mode iconMode() const;
 
 private:

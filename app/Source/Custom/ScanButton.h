@@ -26,6 +26,8 @@ public:
 protected:
     void drawBackground(QPainter& painter) override;
     QColor titleColor() const override;
+    // The highlight colour would vanish on the blue face.
+    QColor focusRingColor() const override { return Qt::white; }
 
 private:
     NamedPicture mBackgroundEnablePicture;

@@ -55,6 +55,8 @@ const StringTableEntry kEntries[] = {
     {"ErrorNoSelectJob", "اختر مهمة."},
     {"ErrorNoSelectScanner", "اختر ماسحًا ضوئيًا."},
     {"ErrorJobFull", "لا يمكن إضافة مزيد من المهام: الحد الأقصى 99 مهمة."},
+    {"ErrorSaveJob", "تعذّر حفظ المهمة. تحقّق من إمكانية الكتابة في مجلد المهام ومن وجود مساحة كافية على القرص."},
+    {"ErrorDeleteJob", "تعذّر حذف مهمة. تحقّق من إمكانية الكتابة في مجلد المهام."},
 
     // Job list
     {"TitleScanAppJob", "مهام المسح الضوئي"},

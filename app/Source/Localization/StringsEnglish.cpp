@@ -56,6 +56,8 @@ const StringTableEntry kEntries[] = {
     {"ErrorNoSelectJob", "Select a job."},
     {"ErrorNoSelectScanner", "Select a scanner."},
     {"ErrorJobFull", "No more jobs can be added: the limit is 99 jobs."},
+    {"ErrorSaveJob", "The job could not be saved. Check that the job folder can be written to and that the disk is not full."},
+    {"ErrorDeleteJob", "A job could not be removed. Check that the job folder can be written to."},
 
     // Job list
     {"TitleScanAppJob", "Scan Jobs"},

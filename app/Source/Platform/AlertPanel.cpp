@@ -1,6 +1,7 @@
 #include "AlertPanel.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <utility>
@@ -12,6 +13,8 @@
 #include "LocalizedStrings.h"
 
 namespace {
+constexpr int kMinimumWidth = 340;
+
 InstallableHook<bool(const MessageAlert&, const std::string&)>& questionHandler()
 {
     static InstallableHook<bool(const MessageAlert&, const std::string&)> handler;
@@ -38,6 +41,12 @@ bool runBox(const MessageAlert& alert, const std::string* cancelTitle)
             box.setEscapeButton(cancel);
         }
         box.setDefaultButton(ok);
+        // Without a headline Qt makes the box as narrow as its shortest line
+        // allows, wrapping even a short message.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+            grid->addItem(new QSpacerItem(kMinimumWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                          grid->rowCount(), 0, 1, grid->columnCount());
+        }
         box.exec();
         accepted = box.clickedButton() == ok;
     });

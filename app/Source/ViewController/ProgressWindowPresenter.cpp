@@ -22,6 +22,11 @@ QWidget* ProgressWindowPresenter::contentView(QWidget* window)
 ProgressWindowPresenter::Presentation ProgressWindowPresenter::show(QWidget* mainWindow, QWidget* progressWindow)
 {
     Presentation presentation;
+    if (progressWindow && mainWindow && progressWindow->isWindow() && !progressWindow->parentWidget()) {
+        // Made before the main window was known (by a screen built with the
+        // window): it belongs to the main window, staying in front of it.
+        progressWindow->setParent(mainWindow, progressWindow->windowFlags());
+    }
     presentation.session = ModalSession::beginModalSessionForWindow(progressWindow);
     const QRect mainFrame = mainWindow ? mainWindow->frameGeometry() : QRect();
     const QRect progressFrame = progressWindow ? progressWindow->frameGeometry() : QRect();

@@ -3,10 +3,14 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "AlertPanel.h"
 #include "FwkUtilsMethod.h"
+#include "JobList.h"
+#include "JobValidator.h"
 #include "LocalizedStrings.h"
 #include "OvSettingGridView.h"
 #include "ScanButton.h"
+#include "StoredJobCheck.h"
 #include "ToolbarButton.h"
 #include "ui_JobCreate.h"
 
@@ -22,6 +26,11 @@ void fill(QComboBox* list, std::initializer_list<const char*> keys)
     for (const char* key : keys) {
         list->addItem(localized(key));
     }
+}
+
+QString text(const std::string& value)
+{
+    return QString::fromStdString(value);
 }
 } // namespace
 
@@ -61,12 +70,17 @@ void VXJobCreateViewController::loadView()
     scanbutton = mUi->scanbutton;
     closebutton = mUi->closebutton;
     connect(closebutton, &QPushButton::clicked, this, [this] { goback(closebutton); });
+    connect(scanbutton, &QPushButton::clicked, this, [this] { registerjob(scanbutton); });
 }
 
 void VXJobCreateViewController::viewDidLoad()
 {
     VXViewController::viewDidLoad();
+    mMode = 0;
+    mjobNo.clear();
     InitLanguage();
+    // The whole screen, the settings panel included: nothing else mirrors its
+    // captions and fields.
     FwkUtilsMethod::layoutLeftToRight(this);
 }
 
@@ -96,6 +110,84 @@ void VXJobCreateViewController::InitLanguage()
     labelPassword->setText(localized("LabelPassword"));
     labelSendPath->setText(localized("LabelSendPath"));
     scanbutton->setText(localized("RegistJob"));
+    // Fields and lists read out under their captions.
+    const std::pair<QWidget*, const char*> named[] = {
+        {jobnametextfield, "LabelJob"},           {colormodepopupbutton, "ColorMode"},
+        {papersizepopupbutton, "PaperSize"},      {resolutionpopupbutton, "Resolution"},
+        {readingsurfacepopupbutton, "ReadingSurface"}, {fileformatpopupbutton, "FileFormat"},
+        {usernametextfield, "LabelUser"},         {passwordtextfield, "LabelPassword"},
+        {sendpathtextfield, "LabelSendPath"},
+    };
+    for (const auto& [control, key] : named) {
+        control->setAccessibleName(localized(key));
+    }
+}
+
+void VXJobCreateViewController::setRepresentedObject(const RepresentedObject& object)
+{
+    VXViewController::setRepresentedObject(object);
+    if (!object) {
+        return;
+    }
+    if (const auto job = representedRecord<SettingData>(object, "addjob")) {
+        takeOver(*job, 0);
+    }
+    if (const auto job = representedRecord<SettingData>(object, "editjob")) {
+        takeOver(*job, 1);
+    }
+}
+
+void VXJobCreateViewController::takeOver(const SettingData& job, int64_t mode)
+{
+    mMode = mode;
+    mjobNo = job.jobNo().value_or(std::string());
+    jobnametextfield->setText(text(job.jobName()));
+    colormodepopupbutton->setCurrentIndex(static_cast<int>(job.colorMode()));
+    papersizepopupbutton->setCurrentIndex(static_cast<int>(job.paperSize()));
+    resolutionpopupbutton->setCurrentIndex(static_cast<int>(job.resolution()));
+    readingsurfacepopupbutton->setCurrentIndex(static_cast<int>(job.readingSurface()));
+    fileformatpopupbutton->setCurrentIndex(static_cast<int>(job.fileFormat()));
+    const auto destination = job.sendSetting();
+    usernametextfield->setText(destination ? text(destination->userName()) : QString());
+    passwordtextfield->setText(destination ? text(destination->password()) : QString());
+    sendpathtextfield->setText(destination ? text(destination->sendPath()) : QString());
+    scanbutton->setText(localized(mode == 1 ? "SaveJob" : "RegistJob"));
+}
+
+bool VXJobCreateViewController::Check(const SettingData& job)
+{
+    return JobValidator::Check(job);
+}
+
+void VXJobCreateViewController::registerjob(QAbstractButton*)
+{
+    // A fresh record: an edited job keeps its number, and the destination type
+    // goes back to the shared folder, for which the editor has its fields.
+    auto job = std::make_shared<SettingData>();
+    job->setJobNo(mjobNo);
+    job->setJobName(jobnametextfield->text().toStdString());
+    job->setColorMode(colormodepopupbutton->currentIndex());
+    job->setPaperSize(papersizepopupbutton->currentIndex());
+    job->setResolution(resolutionpopupbutton->currentIndex());
+    job->setReadingSurface(readingsurfacepopupbutton->currentIndex());
+    job->setFileFormat(fileformatpopupbutton->currentIndex());
+    job->sendSetting()->setUserName(usernametextfield->text().toStdString());
+    job->sendSetting()->setPassword(passwordtextfield->text().toStdString());
+    job->sendSetting()->setSendPath(sendpathtextfield->text().toStdString());
+    if (!Check(*job)) {
+        return;
+    }
+    // Stored first, so that the job list only ever shows what the store holds:
+    // a job that could not be saved stays here with everything typed, and the
+    // user is told.
+    if (!StoredJobCheck::save(job)) {
+        AlertPanel::showMessage(LocalizedStrings::text("ErrorSaveJob"));
+        return;
+    }
+    const std::string key = mMode == 1 ? "editjob" : "addjob";
+    // The job as it reads back from its file (names and paths lose blanks at their ends there).
+    const auto stored = SettingData::ReadSettings(JobList::integerValue(job->jobNo()));
+    transition(CustomSegue(key, this, CustomSegue::entry(key, stored)));
 }
 
 void VXJobCreateViewController::goback(QAbstractButton* sender)

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
+#include "FWKVXSDK/SettingData.h"
 #include "VXViewController.h"
 
 class OvSettingGridView;
@@ -23,6 +27,16 @@ public:
     void viewDidLoad() override;
     void viewDidAppear() override;
     void InitLanguage();
+    // Takes over the job the job list hands over ("addjob" or "editjob").
+    void setRepresentedObject(const RepresentedObject& object) override;
+    // Validates the job built from the controls and shows the first rule it
+    // breaks; true when it is valid.
+    bool Check(const SettingData& job);
+
+    // 0 while a new job is made ("addjob"), 1 while a stored one is changed ("editjob").
+    int64_t mMode = 0;
+    // The number of the job being made or changed; the job keeps it, and so its file.
+    std::string mjobNo;
 
     QLabel* labelBackPage = nullptr;
     QLabel* labelJob = nullptr;
@@ -50,11 +64,16 @@ public:
     ToolbarButton* closebutton = nullptr;
 
 public slots:
+    // Builds the job from the controls, checks it, stores it and hands it back to the job list.
+    void registerjob(QAbstractButton* sender);
+    // Back to the job list without saving.
     void goback(QAbstractButton* sender);
 
 protected:
     void loadView() override;
 
 private:
+    void takeOver(const SettingData& job, int64_t mode);
+
     Ui::VXJobCreateViewController* mUi = nullptr;
 };

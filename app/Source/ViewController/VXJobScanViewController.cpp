@@ -1,11 +1,34 @@
 #include "VXJobScanViewController.h"
 
+#include <QHash>
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <algorithm>
+
+#include "AlertPanel.h"
+#include "ApplicationWindows.h"
 #include "CustomButton.h"
-#include "JobCollectionView.h"
+#include "DispatchQueue.h"
+#include "FWKVXSDK/EnumExtensions.h"
+#include "FWKVXSDK/MainThreadDispatcher.h"
+#include "FernwickException.h"
 #include "FwkUtilsMethod.h"
+#include "JobCollectionButton.h"
+#include "JobCollectionView.h"
+#include "JobCollectionViewItem.h"
+#include "JobList.h"
+#include "KeyViewLoop.h"
 #include "LocalizedStrings.h"
+#include "NamedImage.h"
+#include "ProcessAnimationController.h"
+#include "ProgressText.h"
+#include "ResultMessage.h"
 #include "ScanButton.h"
+#include "ScanWorkflow.h"
 #include "ScanerSelectButton.h"
+#include "Storyboard.h"
+#include "StoredJobCheck.h"
 #include "ToolbarButton.h"
 #include "WindowController.h"
 #include "ui_JobScan.h"
@@ -14,6 +37,40 @@ namespace {
 QString localized(const char* key)
 {
     return QString::fromStdString(LocalizedStrings::text(key));
+}
+
+// The picture of a file format, drawn once per name and size (the list may
+// fill 99 tiles at start-up) and kept in `drawn`.
+QPixmap formatPicture(QHash<QString, QPixmap>& drawn, const QString& name, const QSize& size, qreal pixelRatio)
+{
+    const QString key = QStringLiteral("%1@%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(pixelRatio);
+    auto found = drawn.constFind(key);
+    if (found == drawn.constEnd()) {
+        QPixmap picture = NamedImage::imageNamed(name).pixmap((QSizeF(size) * pixelRatio).toSize());
+        picture.setDevicePixelRatio(pixelRatio);
+        found = drawn.insert(key, picture);
+    }
+    return *found;
+}
+
+// The picture name for a file format; empty for a value outside the table.
+QString formatPictureName(int64_t fileFormat)
+{
+    switch (fileFormat) {
+    case FileFormat::Pdf:
+    case FileFormat::PdfOcr:
+        return QStringLiteral("ic_documents.png");
+    case FileFormat::Jpeg:
+    case FileFormat::Tiff:
+        return QStringLiteral("ic_photo.png");
+    default:
+        return QString();
+    }
+}
+
+QString jobNumberText(const SettingData& job)
+{
+    return QString::fromStdString(job.jobNo().value_or(std::string()));
 }
 } // namespace
 
@@ -41,11 +98,30 @@ void VXJobScanViewController::loadView()
     connect(btnSelectScanner, &QPushButton::clicked, this, [this] { discovery(btnSelectScanner); });
     connect(btnVersion, &QPushButton::clicked, this, [this] { version(btnVersion); });
     connect(btnAddJobtoScaner, &QPushButton::clicked, this, [this] { regsterjoball(btnAddJobtoScaner); });
+    connect(btnAddJob, &QPushButton::clicked, this, [this] { addjob(btnAddJob); });
+    connect(btnDeleteAllJob, &QPushButton::clicked, this, [this] { removejoball(btnDeleteAllJob); });
+    connect(btnButtonScan, &QPushButton::clicked, this, [this] { scanjob(btnButtonScan); });
 }
 
 void VXJobScanViewController::viewDidLoad()
 {
     VXViewController::viewDidLoad();
+    currentScannerData = nullptr;
+    collectionview->setDataSource(this);
+    jobContents = JobList::load();
+    collectionview->registerNib(QStringLiteral("JobCollectionViewItem"), QStringLiteral("viewItem"));
+    collectionview->reloadData();
+    btnSelectScanner->setSelectedState(0);
+
+    processAnimation = Storyboard::instantiateWindowControllerWithIdentifier("ProcessAnimation", "ProcessAnimation");
+    processAnimationWindow = processAnimation ? processAnimation->window() : nullptr;
+    processAnimationView =
+        processAnimation ? qobject_cast<ProcessAnimationController*>(processAnimation->contentViewController()) : nullptr;
+    if (processAnimationView) {
+        processAnimationView->setProgressText(QString());
+        FwkUtilsMethod::layoutLeftToRight(ProgressWindowPresenter::contentView(processAnimationWindow));
+    }
+
     InitLanguage();
     FwkUtilsMethod::layoutLeftToRight(this);
 }
@@ -53,6 +129,8 @@ void VXJobScanViewController::viewDidLoad()
 void VXJobScanViewController::viewDidAppear()
 {
     VXViewController::viewDidAppear();
+    // Tab follows the places of the controls from the first appearance on.
+    KeyViewLoop::recalculateKeyViewLoop(window());
     btnAddJobtoScaner->setFocus(Qt::OtherFocusReason);
 }
 
@@ -67,6 +145,146 @@ void VXJobScanViewController::InitLanguage()
     btnButtonScan->setText(localized("ButtonScan"));
 }
 
+int64_t VXJobScanViewController::collectionView(JobCollectionView*, int64_t)
+{
+    return static_cast<int64_t>(jobContents.size());
+}
+
+JobCollectionViewItem* VXJobScanViewController::collectionView(JobCollectionView* collectionView,
+                                                               const IndexPath& indexPath)
+{
+    JobCollectionViewItem* item = collectionView->makeItemWithIdentifier(QStringLiteral("viewItem"), indexPath);
+    if (!item || indexPath.item < 0 || indexPath.item >= static_cast<int64_t>(jobContents.size())) {
+        return item;
+    }
+    const SettingData& job = *jobContents[static_cast<std::size_t>(indexPath.item)];
+    const QString number = jobNumberText(job);
+    const QString name = QString::fromStdString(job.jobName());
+    item->jobnumbertextfield->setText(number);
+    QLabel* nameField = item->jobnametextfield;
+    nameField->setText(nameField->fontMetrics().elidedText(name, Qt::ElideRight, nameField->width()));
+    nameField->setToolTip(name);
+    const QString picture = formatPictureName(job.fileFormat());
+    if (!picture.isEmpty()) {
+        QLabel* image = item->formatimageview;
+        image->setPixmap(formatPicture(mFormatPictures, picture, image->size(), devicePixelRatioF()));
+        const auto keyword = FileFormatTable().stringFromEnum(job.fileFormat());
+        image->setAccessibleName(QString::fromStdString(LocalizedStrings::text(keyword ? *keyword : std::string())));
+    }
+    item->editbutton->setEventState(1);
+    item->removebutton->setEventState(1);
+    // Every tile has the two buttons: their names say which job they act on.
+    item->editbutton->setAccessibleName(localized("AccessibleEditJob") + QStringLiteral(" ") + number);
+    item->removebutton->setAccessibleName(localized("AccessibleRemoveJob") + QStringLiteral(" ") + number);
+    return item;
+}
+
+void VXJobScanViewController::sortJobContents()
+{
+    // By the number's value: the same order as the two-digit texts give for 1
+    // to 99, and the store's own order beyond.
+    std::stable_sort(jobContents.begin(), jobContents.end(), [](const auto& a, const auto& b) {
+        return JobList::integerValue(a->jobNo()) < JobList::integerValue(b->jobNo());
+    });
+}
+
+void VXJobScanViewController::setRepresentedObject(const RepresentedObject& object)
+{
+    VXViewController::setRepresentedObject(object);
+    if (!object) {
+        return;
+    }
+    if (const auto added = representedRecord<SettingData>(object, "addjob")) {
+        jobContents.push_back(SettingData::initWithData(*added));
+        sortJobContents();
+        collectionview->reloadData();
+    }
+    if (const auto edited = representedRecord<SettingData>(object, "editjob")) {
+        const auto found = std::find_if(jobContents.begin(), jobContents.end(),
+                                        [&](const auto& job) { return job->jobNo() == edited->jobNo(); });
+        if (found != jobContents.end()) {
+            *found = edited;
+        }
+        collectionview->reloadData();
+    }
+    // A result without a scanner keeps the earlier choice.
+    if (const auto scanner = representedRecord<ScannerData>(object, "scanner")) {
+        currentScannerData = scanner;
+        btnSelectScanner->setSelectedState(1);
+        btnSelectScanner->setText(QString::fromStdString(scanner->scannerName().value_or(std::string())));
+    }
+}
+
+void VXJobScanViewController::addjob(QAbstractButton* sender)
+{
+    // Numbered by the job files, as the command-line tool numbers a new job.
+    const auto job = JobList::newStoredJob(jobContents);
+    if (!job) {
+        AlertPanel::showMessage(LocalizedStrings::text("ErrorJobFull"));
+        return;
+    }
+    if (sender) {
+        sender->setProperty("eventState", 1);
+    }
+    transition(CustomSegue("addjob", this, CustomSegue::entry("addjob", job)));
+}
+
+void VXJobScanViewController::editjob(QObject* sender)
+{
+    const auto* tile = qobject_cast<JobCollectionViewItem*>(sender);
+    if (!tile) {
+        return;
+    }
+    const std::string number = tile->jobnumber.toStdString();
+    const auto found = std::find_if(jobContents.begin(), jobContents.end(),
+                                    [&](const auto& job) { return job->jobNo().value_or("") == number; });
+    if (found == jobContents.end()) {
+        return;
+    }
+    // The very record of the list: the editor hands back a new one.
+    transition(CustomSegue("editjob", this, CustomSegue::entry("editjob", *found)));
+}
+
+void VXJobScanViewController::removejob(QObject* sender)
+{
+    const auto* tile = qobject_cast<JobCollectionViewItem*>(sender);
+    if (!tile) {
+        return;
+    }
+    const std::string number = tile->jobnumber.toStdString();
+    std::vector<std::shared_ptr<SettingData>> matching;
+    std::copy_if(jobContents.begin(), jobContents.end(), std::back_inserter(matching),
+                 [&](const auto& job) { return job->jobNo().value_or("") == number; });
+    removeJobs(matching);
+}
+
+void VXJobScanViewController::removejoball(QAbstractButton*)
+{
+    if (!AlertPanel::askOkCancel(LocalizedStrings::text("MessageDelete"))) {
+        return;
+    }
+    removeJobs(jobContents);
+}
+
+void VXJobScanViewController::removeJobs(std::vector<std::shared_ptr<SettingData>> jobs)
+{
+    std::vector<std::shared_ptr<SettingData>> removed;
+    for (const auto& job : jobs) {
+        if (StoredJobCheck::remove(JobList::integerValue(job->jobNo()))) {
+            removed.push_back(job);
+        }
+    }
+    jobContents.erase(std::remove_if(jobContents.begin(), jobContents.end(),
+                                     [&](const auto& job) {
+                                         return std::find(removed.begin(), removed.end(), job) != removed.end();
+                                     }),
+                      jobContents.end());
+    collectionview->reloadData();
+    if (removed.size() != jobs.size()) {
+        AlertPanel::showMessage(LocalizedStrings::text("ErrorDeleteJob"));
+    }
+}
+
 void VXJobScanViewController::discovery(QAbstractButton*)
 {
     transition(CustomSegue("discovery", this));
@@ -78,4 +296,72 @@ void VXJobScanViewController::version(QAbstractButton* sender)
         sender->setProperty("eventState", 1);
     }
     transition(CustomSegue("version", this));
+}
+
+void VXJobScanViewController::scanjob(QAbstractButton*)
+{
+    std::shared_ptr<SettingData> job;
+    try {
+        // The scanner is checked before the job.
+        if (!currentScannerData) {
+            throw FernwickException(LocalizedStrings::text("ErrorTitle"), LocalizedStrings::text("ErrorNoSelectScanner"));
+        }
+        // With several tiles selected, the last one counts.
+        for (const IndexPath& path : collectionview->selectionIndexPaths()) {
+            if (path.item >= 0 && path.item < static_cast<int64_t>(jobContents.size())) {
+                job = jobContents[static_cast<std::size_t>(path.item)];
+            }
+        }
+        if (!job) {
+            throw FernwickException(LocalizedStrings::text("ErrorTitle"), LocalizedStrings::text("ErrorNoSelectJob"));
+        }
+    } catch (const FernwickException& exception) {
+        exception.showMessage();
+        return;
+    }
+
+    ProgressWindowPresenter::Presentation shown =
+        ProgressWindowPresenter::show(ApplicationWindows::mainWindow(), processAnimationWindow);
+    processSession = shown.session;
+    if (processAnimationView) {
+        processAnimationView->setProgressText(localized("Scanning"));
+    }
+    const QPointer<VXJobScanViewController> screen(this);
+    const QPointer<CustomMaskView> mask = shown.mask;
+    const std::shared_ptr<ScannerData> scanner = currentScannerData;
+    DispatchQueue::global().async([screen, mask, scanner, job] {
+        ScanWorkflow().scanWithjob(
+            scanner, job,
+            [&](int64_t result) {
+                // The worker waits until the user has dismissed the result; when the
+                // program is ending nothing is shown.
+                MainThreadDispatcher::RunAndWait([&] {
+                    if (screen) {
+                        screen->finishScan(result, mask);
+                    }
+                });
+            },
+            [screen](int64_t status) {
+                MainThreadDispatcher::Post([screen, status] {
+                    if (screen) {
+                        screen->showScanProgress(status);
+                    }
+                });
+            });
+    });
+}
+
+void VXJobScanViewController::showScanProgress(int64_t status)
+{
+    if (const auto text = ProgressText::forScanStatus(status); text && processAnimationView) {
+        processAnimationView->setProgressText(QString::fromStdString(*text));
+    }
+}
+
+void VXJobScanViewController::finishScan(int64_t result, CustomMaskView* mask)
+{
+    ProgressWindowPresenter::Presentation shown{processSession, mask};
+    ProgressWindowPresenter::close(shown, processAnimationWindow);
+    processSession = shown.session;
+    AlertPanel::showMessage(ResultMessage::forScan(result));
 }

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QHash>
+#include <QPixmap>
+#include <QString>
 #include <memory>
 #include <vector>
 
 #include "FWKVXSDK/ScannerData.h"
 #include "FWKVXSDK/SettingData.h"
+#include "JobCollectionView.h"
 #include "ProgressWindowPresenter.h"
 #include "VXViewController.h"
 
@@ -13,7 +17,6 @@ class PasswordDialogController;
 class ProcessAnimationController;
 class QDialog;
 class WindowController;
-class JobCollectionView;
 class QAbstractButton;
 class QLabel;
 class ScanButton;
@@ -25,7 +28,7 @@ class VXJobScanViewController;
 
 // The job list: the stored jobs as tiles, the chosen scanner, and the commands
 // to add, edit and remove jobs, scan and register the jobs on a scanner.
-class VXJobScanViewController : public VXViewController {
+class VXJobScanViewController : public VXViewController, public JobCollectionViewDataSource {
     Q_OBJECT
 public:
     explicit VXJobScanViewController(QWidget* parent = nullptr);
@@ -34,6 +37,13 @@ public:
     void viewDidLoad() override;
     void viewDidAppear() override;
     void InitLanguage();
+    // Takes over what another screen hands back: "addjob", "editjob", "scanner".
+    void setRepresentedObject(const RepresentedObject& object) override;
+
+    // The grid's data source: one tile per job.
+    int64_t collectionView(JobCollectionView* collectionView, int64_t numberOfItemsInSection) override;
+    JobCollectionViewItem* collectionView(JobCollectionView* collectionView,
+                                          const IndexPath& itemForRepresentedObjectAtIndexPath) override;
 
     // The scanner that scans and registrations go to; absent until one is picked.
     std::shared_ptr<ScannerData> currentScannerData;
@@ -61,8 +71,15 @@ public:
     ModalSession processSession;
 
 public slots:
+    void addjob(QAbstractButton* sender);
+    // Sent by a tile (JobCollectionViewItem) along the responder chain.
+    void editjob(QObject* sender);
+    void removejob(QObject* sender);
+    void removejoball(QAbstractButton* sender);
     void discovery(QAbstractButton* sender);
     void version(QAbstractButton* sender);
+    // Scans with the selected job on the picked scanner.
+    void scanjob(QAbstractButton* sender);
     // Registers all jobs on the picked scanner (VXJobScanViewControllerRegistration.cpp).
     void regsterjoball(QAbstractButton* sender);
 
@@ -70,5 +87,14 @@ protected:
     void loadView() override;
 
 private:
+    void sortJobContents();
+    // Deletes the jobs' files; the jobs whose file is gone leave the list, and
+    // the user learns about those that stay.
+    void removeJobs(std::vector<std::shared_ptr<SettingData>> jobs);
+    // The scan's progress and its end, on the main thread.
+    void showScanProgress(int64_t status);
+    void finishScan(int64_t result, CustomMaskView* mask);
+
     Ui::VXJobScanViewController* mUi = nullptr;
+    QHash<QString, QPixmap> mFormatPictures;
 };

@@ -1,34 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "FWKVXSDK/EnumExtensions.h"
+#include "FWKVXSDK/JobFolder.h"
+#include "FWKVXSDK/ScratchFolder.h"
 #include "JobList.h"
 #include "JobValidator.h"
 #include "LocalizedStrings.h"
 #include "MessagePresenter.h"
+#include "StoredJobCheck.h"
 
 namespace {
-std::vector<std::shared_ptr<SettingData>> jobsNumbered(std::vector<std::string> numbers)
+std::shared_ptr<SettingData> jobNumbered(const std::string& number)
 {
-    std::vector<std::shared_ptr<SettingData>> jobs;
-    for (auto& number : numbers) {
-        auto job = std::make_shared<SettingData>();
-        job->setJobNo(number);
-        jobs.push_back(job);
-    }
-    return jobs;
-}
-
-std::vector<std::string> range(int first, int last)
-{
-    std::vector<std::string> numbers;
-    for (int n = first; n <= last; ++n) {
-        numbers.push_back(std::to_string(n));
-    }
-    return numbers;
+    auto job = std::make_shared<SettingData>();
+    job->setJobNo(number);
+    return job;
 }
 
 std::shared_ptr<SettingData> validJob()
@@ -39,41 +32,81 @@ std::shared_ptr<SettingData> validJob()
     job->sendSetting()->setSendPath("\\\\server\\share\\scans");
     return job;
 }
+
+// A job folder of its own; the numbering only looks at the files' names.
+class JobNumbering : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
+        ASSERT_TRUE(JobFolder::ensureExists());
+        LocalizedStrings::setLanguage("en");
+    }
+
+    void files(std::initializer_list<int> numbers) const
+    {
+        for (const int number : numbers) {
+            fileNumbered(number);
+        }
+    }
+    void filesFrom(int first, int last) const
+    {
+        for (int number = first; number <= last; ++number) {
+            fileNumbered(number);
+        }
+    }
+    void fileNumbered(int number) const
+    {
+        std::ofstream(SettingData::userAppRootFolderPath() + "/Job-" + std::to_string(number) + ".xml") << "";
+    }
+
+    ScratchFolder data;
+};
 } // namespace
 
-TEST(JobNumbering, ProposesTheSmallestFreeNumber)
+TEST_F(JobNumbering, ProposesTheSmallestNumberWithoutAFile)
 {
-    EXPECT_EQ(JobList::nextJobNo({}), 1);
-    EXPECT_EQ(JobList::nextJobNo(jobsNumbered({"1", "2", "4", "5"})), 3);
-    EXPECT_EQ(JobList::nextJobNo(jobsNumbered({"2", "3"})), 1);
-    EXPECT_EQ(JobList::nextJobNo(jobsNumbered({"1", "2", "3"})), 4);
-    EXPECT_EQ(JobList::nextJobNo(jobsNumbered(range(1, 98))), 99);
+    EXPECT_EQ(JobList::nextStoredJobNo(), 1);
+    files({1, 2, 4, 5});
+    EXPECT_EQ(JobList::nextStoredJobNo(), 3);
+    fileNumbered(3);
+    EXPECT_EQ(JobList::nextStoredJobNo(), 6);
 }
 
-TEST(JobNumbering, NeverProposesANumberInUse)
+TEST_F(JobNumbering, NumbersOfFilesAndOfShownJobsAreBothTaken)
 {
-    // Lists that are out of order or hold a number twice (two files for one
-    // number) must not lead to a number whose file would be overwritten.
-    EXPECT_EQ(JobList::nextJobNo(jobsNumbered({"3", "1", "2"})), 4);
-    EXPECT_EQ(JobList::nextJobNo(jobsNumbered({"1", "1", "2"})), 3);
-    EXPECT_EQ(JobList::nextJobNo(jobsNumbered({"2", "1"})), 3);
+    files({2, 3});
+    EXPECT_EQ(JobList::nextStoredJobNo(), 1);
+    // Job-1.xml whose record lost its number: the file still holds a job.
+    fileNumbered(1);
+    EXPECT_EQ(JobList::nextStoredJobNo({jobNumbered(""), jobNumbered("2"), jobNumbered("3")}), 4);
+    // A record that says 4 in the file of another number keeps 4 from being proposed.
+    EXPECT_EQ(JobList::nextStoredJobNo({jobNumbered("4"), jobNumbered("2"), jobNumbered("3")}), 5);
 }
 
-TEST(JobNumbering, NinetyNineJobsAreTheLimit)
+TEST_F(JobNumbering, NinetyNineJobsAreTheLimit)
 {
-    EXPECT_EQ(JobList::nextJobNo(jobsNumbered(range(1, 99))), std::nullopt);
-    EXPECT_EQ(JobList::newJob(jobsNumbered(range(1, 99))), nullptr);
-    auto numbers = range(1, 99);
-    numbers.push_back("150");
-    EXPECT_EQ(JobList::nextJobNo(jobsNumbered(numbers)), std::nullopt) << "more than the limit is full as well";
-    auto gaps = range(2, 99);
-    EXPECT_EQ(JobList::nextJobNo(jobsNumbered(gaps)), 1);
+    filesFrom(2, 99);
+    EXPECT_EQ(JobList::nextStoredJobNo(), 1);
+    fileNumbered(1);
+    EXPECT_EQ(JobList::nextStoredJobNo(), std::nullopt);
+    EXPECT_EQ(JobList::newStoredJob(), nullptr);
+    std::filesystem::remove(SettingData::userAppRootFolderPath() + "/Job-50.xml");
+    fileNumbered(150);
+    EXPECT_EQ(JobList::nextStoredJobNo(), std::nullopt) << "99 files, one beyond the scanner's slots";
+    std::filesystem::remove(SettingData::userAppRootFolderPath() + "/Job-150.xml");
+    EXPECT_EQ(JobList::nextStoredJobNo(), 50);
+    std::vector<std::shared_ptr<SettingData>> shown;
+    for (int number = 1; number <= 99; ++number) {
+        shown.push_back(jobNumbered(std::to_string(number)));
+    }
+    EXPECT_EQ(JobList::nextStoredJobNo(shown), std::nullopt) << "a full list is full, whatever the folder holds";
 }
 
-TEST(JobNumbering, NewJobHasDefaultsNumberAndLocalisedName)
+TEST_F(JobNumbering, NewJobHasDefaultsNumberAndLocalisedName)
 {
-    LocalizedStrings::setLanguage("en");
-    auto job = JobList::newJob(jobsNumbered({"1", "2", "4"}));
+    files({1, 2, 4});
+    auto job = JobList::newStoredJob();
     ASSERT_NE(job, nullptr);
     EXPECT_EQ(job->jobNo(), std::optional<std::string>("3"));
     EXPECT_EQ(job->jobName(), LocalizedStrings::textIn("en", "LabelJob") + "3");
@@ -84,7 +117,30 @@ TEST(JobNumbering, NewJobHasDefaultsNumberAndLocalisedName)
     LocalizedStrings::setLanguage("en");
 }
 
-TEST(JobNumbering, JobNumberTextsReadAsIntegersLikeTheStore)
+using StoredJobs = JobNumbering;
+
+TEST_F(StoredJobs, SaveAndRemoveSayWhetherTheFolderHoldsTheResult)
+{
+    auto job = validJob();
+    job->sendSetting()->setPassword(" pw ");
+    job->setJobName(" Invoices ");
+    EXPECT_TRUE(StoredJobCheck::save(job)) << "the name comes back without its outer blanks, as stored";
+    EXPECT_TRUE(StoredJobCheck::holds(*job));
+    job->sendSetting()->setPassword("pw");
+    EXPECT_FALSE(StoredJobCheck::holds(*job)) << "credentials are compared exactly";
+
+    auto blocked = validJob();
+    blocked->setJobNo("2");
+    std::filesystem::create_directory(SettingData::userAppRootFolderPath() + "/Job-2.xml");
+    EXPECT_FALSE(StoredJobCheck::save(blocked));
+    EXPECT_FALSE(StoredJobCheck::save(nullptr));
+
+    EXPECT_TRUE(StoredJobCheck::remove(1));
+    EXPECT_FALSE(StoredJobCheck::exists(1));
+    EXPECT_TRUE(StoredJobCheck::remove(7)) << "no file of that number: nothing is left";
+}
+
+TEST(JobNumberText, ReadsAsAnIntegerLikeTheStore)
 {
     EXPECT_EQ(JobList::integerValue(std::string("12")), 12);
     EXPECT_EQ(JobList::integerValue(std::string("  7")), 7);

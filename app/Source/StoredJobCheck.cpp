@@ -47,6 +47,21 @@ std::string StoredJobCheck::trimmed(const std::string& text)
     return std::string(view);
 }
 
+bool StoredJobCheck::save(const std::shared_ptr<SettingData>& job)
+{
+    if (!job) {
+        return false;
+    }
+    SettingData::SaveSettings(job);
+    return holds(*job);
+}
+
+bool StoredJobCheck::remove(int64_t number)
+{
+    SettingData::DeleteSettings(number);
+    return !exists(number);
+}
+
 bool StoredJobCheck::exists(int64_t number)
 {
     const auto numbers = SettingData::GetFileListNo();
@@ -69,7 +84,6 @@ bool StoredJobCheck::holds(const SettingData& expected)
            stored->colorMode() == expected.colorMode() && stored->paperSize() == expected.paperSize() &&
            stored->resolution() == expected.resolution() && stored->readingSurface() == expected.readingSurface() &&
            stored->fileFormat() == expected.fileFormat() && got->destinationType() == want->destinationType() &&
-           trimmed(got->userName()) == trimmed(want->userName()) &&
-           trimmed(got->password()) == trimmed(want->password()) &&
+           got->userName() == want->userName() && got->password() == want->password() &&
            trimmed(got->sendPath()) == trimmed(want->sendPath());
 }

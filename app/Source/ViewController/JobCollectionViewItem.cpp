@@ -1,0 +1,64 @@
+#include "JobCollectionViewItem.h"
+
+#include <QLabel>
+
+#include "FwkUtilsMethod.h"
+#include "JobCollectionButton.h"
+#include "JobItemBackgroundView.h"
+#include "ResponderChain.h"
+#include "ui_JobCollectionViewItem.h"
+
+JobCollectionViewItem::JobCollectionViewItem(QWidget* parent) : ViewController(parent) {}
+
+JobCollectionViewItem::~JobCollectionViewItem()
+{
+    delete mUi;
+}
+
+void JobCollectionViewItem::loadView()
+{
+    mUi = new Ui::JobCollectionViewItem;
+    mUi->setupUi(this);
+    editbutton = mUi->editbutton;
+    removebutton = mUi->removebutton;
+    jobbackgroundview = mUi->jobbackgroundview;
+    jobnumbertextfield = mUi->jobnumbertextfield;
+    jobnametextfield = mUi->jobnametextfield;
+    formatimageview = mUi->formatimageview;
+    connect(editbutton, &QPushButton::clicked, this, [this] { editjobItem(editbutton); });
+    connect(removebutton, &QPushButton::clicked, this, [this] { removejobItem(removebutton); });
+}
+
+void JobCollectionViewItem::viewDidLoad()
+{
+    ViewController::viewDidLoad();
+    // The grid's tiles are not part of the screen's own pass: each tile mirrors itself.
+    FwkUtilsMethod::layoutLeftToRight(this);
+}
+
+void JobCollectionViewItem::setSelected(bool flag)
+{
+    highlighted = flag;
+    jobbackgroundview->setHighlight(highlighted);
+}
+
+void JobCollectionViewItem::editjobItem(QAbstractButton* sender)
+{
+    sendToResponder("editjob", sender);
+}
+
+void JobCollectionViewItem::removejobItem(QAbstractButton* sender)
+{
+    sendToResponder("removejob", sender);
+}
+
+void JobCollectionViewItem::sendToResponder(const char* action, QAbstractButton* sender)
+{
+    if (sender) {
+        sender->setProperty("eventState", 1);
+    }
+    jobnumber = jobnumbertextfield->text();
+    jobname = jobnametextfield->text();
+    // The tile's own parent first: the tile itself carries no job commands.
+    ResponderChain::sendAction(action, this, parentWidget());
+}
