@@ -56,6 +56,18 @@ void VXJobScanViewController::viewDidAppear()
     btnAddJobtoScaner->setFocus(Qt::OtherFocusReason);
 }
 
+void VXJobScanViewController::setRepresentedObject(const RepresentedObject& object)
+{
+    VXViewController::setRepresentedObject(object);
+    if (const auto scanner = representedRecord<ScannerData>(object, "scanner")) {
+        currentScannerData = scanner;
+        if (btnSelectScanner) {
+            btnSelectScanner->setSelectedState(1);
+            btnSelectScanner->setText(QString::fromStdString(scanner->scannerName().value_or(std::string())));
+        }
+    }
+}
+
 void VXJobScanViewController::InitLanguage()
 {
     labelPageTitle->setText(localized("TitleScanAppJob"));

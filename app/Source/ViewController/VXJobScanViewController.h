@@ -33,6 +33,8 @@ public:
 
     void viewDidLoad() override;
     void viewDidAppear() override;
+    // Takes over the scanner chosen on the scanner list.
+    void setRepresentedObject(const RepresentedObject& object) override;
     void InitLanguage();
 
     // The scanner that scans and registrations go to; absent until one is picked.
