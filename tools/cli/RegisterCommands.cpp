@@ -54,13 +54,15 @@ int RegisterCommands::registerJobs(const std::vector<std::string>& rest)
     }
 
     const RunInterruption interruption;
-    const auto run = interruption.stop().registerJobs(scanner, *password, [&](const std::shared_ptr<BulkJobStatus>& item) {
+    const auto report = [&](const std::shared_ptr<BulkJobStatus>& item) {
         if (json) {
-            CliOutput::json({{"jobNo", item->jobNo()}, {"scannerName", item->scannerName()}, {"request", item->request()}});
+            CliOutput::json(
+                {{"jobNo", item->jobNo()}, {"scannerName", item->scannerName()}, {"request", item->request()}});
         } else {
             CliOutput::line(ProgressText::forSlot(*item));
         }
-    });
+    };
+    const auto run = interruption.stop().registerJobs(scanner, *password, report);
 
     if (run.stopped) {
         return CliOutput::runResult(json, run.result, RunInterruption::stoppedMessage(run.released));
