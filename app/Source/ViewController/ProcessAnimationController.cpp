@@ -26,8 +26,8 @@ void ProcessAnimationController::viewDidLoad()
 {
     ViewController::viewDidLoad();
     indicator->startAnimation();
-    // Only the operation it shows closes the window: neither Escape nor the
-    // window manager may end its modal state while the operation runs.
+    // Only the operation it shows closes the window (by hiding it): neither
+    // Escape nor a close request may end its modal state while the operation runs.
     if (QWidget* ownWindow = window(); ownWindow != this) {
         ownWindow->installEventFilter(this);
     }
@@ -39,7 +39,7 @@ bool ProcessAnimationController::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             return true;
         }
-        if (event->type() == QEvent::Close && event->spontaneous()) {
+        if (event->type() == QEvent::Close) {
             event->ignore();
             return true;
         }
