@@ -88,6 +88,24 @@ void SelectTableView::mousePressEvent(QMouseEvent* event)
     }
 }
 
+void SelectTableView::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void SelectTableView::focusOutEvent(QFocusEvent* event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void SelectTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    viewport()->update();
+}
+
 void SelectTableView::paintEvent(QPaintEvent* event)
 {
     if (selectionMode() != QAbstractItemView::NoSelection && selectionModel() && model()) {
@@ -104,4 +122,11 @@ void SelectTableView::paintEvent(QPaintEvent* event)
         }
     }
     QTableView::paintEvent(event);
+    if (hasFocus()) {
+        // Where the keyboard is: the current row, or the whole list before one is current.
+        QPainter painter(viewport());
+        const QModelIndex current = currentIndex();
+        const QRect bounds = current.isValid() ? rowBounds(current.row()) : viewport()->rect();
+        SelectTableRowView::drawFocus(painter, bounds, palette().color(QPalette::Highlight));
+    }
 }
