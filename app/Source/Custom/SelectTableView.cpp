@@ -13,7 +13,8 @@
 
 namespace {
 // Draws the cells of a selected row like any other: the band behind them
-// shows the selection, so Qt's own highlight of each cell stays off.
+// shows the selection, so Qt's own highlight (and focus frame) of each cell
+// stays off.
 class RowBandStyle final : public QProxyStyle {
 public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -57,7 +58,8 @@ private:
     static QStyleOptionViewItem unselected(const QStyleOptionViewItem& option)
     {
         QStyleOptionViewItem plain(option);
-        plain.state &= ~QStyle::State_Selected;
+        // The table's own ring marks the focus, across the whole row.
+        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
         return plain;
     }
 };
