@@ -8,7 +8,6 @@
 
 #include "FWKVXSDK/ScannerData.h"
 
-
 namespace {
 // What the runs share: the next scanner to begin and the tallies.
 class Fleet {
