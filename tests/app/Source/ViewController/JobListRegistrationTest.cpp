@@ -22,8 +22,6 @@
 #include "app/Source/FlowTestSupport.h"
 
 namespace {
-using namespace std::chrono_literals;
-
 class JobListRegistration : public ::testing::Test {
 protected:
     void SetUp() override
@@ -64,9 +62,10 @@ protected:
     // Waits for the final message of the run.
     void awaitTheMessage()
     {
-        ASSERT_TRUE(runUntil([this] { return !environment.alerts.empty(); }, 20s));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !environment.alerts.empty(); }, 20000));
         EXPECT_FALSE(jobs->processAnimationWindow->isVisible());
-        EXPECT_TRUE(runUntil([this] { return visibleMasks() == 0; }, 1s)) << "the mask goes with the progress window";
+        EXPECT_TRUE(QTest::qWaitFor([this] { return visibleMasks() == 0; }, 1000))
+            << "the mask goes with the progress window";
     }
 
     int visibleMasks() const
@@ -110,7 +109,7 @@ TEST_F(JobListRegistration, CancelSendsNothingAndShowsNoProgress)
     startScanner();
     registerAll(std::nullopt);
     EXPECT_EQ(dialogs, 1);
-    runUntil([] { return false; }, 200ms);
+    QTest::qWait(200);
     EXPECT_TRUE(sim->Requests().empty());
     EXPECT_TRUE(environment.alerts.empty());
     EXPECT_FALSE(jobs->processAnimationWindow && jobs->processAnimationWindow->isVisible());
@@ -155,7 +154,7 @@ TEST_F(JobListRegistration, ClosingTheWindowStopsTheRunAfterTheSlotUnderWayAndUn
 {
     startScanner(",fault.delete.delay-ms=100");
     registerAll("pw");
-    ASSERT_TRUE(runUntil([this] { return progressText() == slotText(2, "MenuDelete"); }, 10s));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return progressText() == slotText(2, "MenuDelete"); }, 10000));
     window.close();
     EXPECT_FALSE(jobs->processAnimationWindow->isVisible());
     ASSERT_TRUE(runUntilIdle(DispatchQueue::global()));

@@ -2,6 +2,7 @@
 // simulated scanners, and the search when the screen appears.
 #include <QAbstractItemModel>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -16,8 +17,6 @@
 #include "app/Source/FlowTestSupport.h"
 
 namespace {
-using namespace std::chrono_literals;
-
 const char* const kFront = "VX200:Front desk:A1001";
 const char* const kBack = "VX200:Back office:A1002";
 const char* const kPrint = "VX600:Print room:B2001";
@@ -145,9 +144,9 @@ TEST_F(ScannerListChoosing, ARowClickChoosesThatRowsScannerAndAClickBelowTheRows
     knowThree();
     screen.ipadressfeild->setText("vx200");
     const QPoint below = rowCentre(1) + QPoint(0, 120);
-    clickAt(screen.scanerlistview->viewport(), below);
+    QTest::mouseClick(screen.scanerlistview->viewport(), Qt::LeftButton, {}, below);
     EXPECT_TRUE(segues.empty());
-    clickAt(screen.scanerlistview->viewport(), rowCentre(1));
+    QTest::mouseClick(screen.scanerlistview->viewport(), Qt::LeftButton, {}, rowCentre(1));
     EXPECT_EQ(handedOver(), screen.scannerContents[1]);
 }
 
@@ -155,16 +154,14 @@ TEST_F(ScannerListChoosing, SpaceChoosesTheSelectedRowOtherKeysSelectByTyping)
 {
     knowThree();
     // No row selected: back to the job list without a scanner.
-    typeKey(screen.scanerlistview, Qt::Key_Space, " ");
+    QTest::keyClick(screen.scanerlistview, Qt::Key_Space);
     ASSERT_EQ(segues.size(), 1u);
     EXPECT_EQ(handedOver(0), nullptr);
 
-    for (const QChar typed : QStringLiteral("VX6")) {
-        typeKey(screen.scanerlistview, typed.unicode(), typed);
-    }
+    QTest::keyClicks(screen.scanerlistview, "VX6");
     EXPECT_EQ(segues.size(), 1u) << "typing selects, it does not choose";
     EXPECT_EQ(screen.scanerlistview->currentIndex().row(), 2);
-    typeKey(screen.scanerlistview, Qt::Key_Space, " ");
+    QTest::keyClick(screen.scanerlistview, Qt::Key_Space);
     EXPECT_EQ(handedOver(1), screen.scannerContents[2]);
 }
 
@@ -254,7 +251,7 @@ TEST(ScannerListDiscovery, FindsTheScannersOfTheNetworkAndEachVisitStartsAfresh)
     ASSERT_TRUE(screen->isVisible());
     EXPECT_TRUE(screen->processAnimationWindow->isVisible());
     EXPECT_EQ(window.focusWidget(), screen->backbutton);
-    ASSERT_TRUE(runUntil([&] { return !screen->processAnimationWindow->isVisible(); }, 12s));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !screen->processAnimationWindow->isVisible(); }, 12000));
     ASSERT_EQ(screen->scannerContents.size(), 3u);
     EXPECT_EQ(screen->scannerContents[0]->scannerName(), kFront);
     EXPECT_EQ(screen->scannerContents[1]->scannerIp(), "127.0.0.3");
@@ -276,12 +273,13 @@ TEST(ScannerListDiscovery, FindsTheScannersOfTheNetworkAndEachVisitStartsAfresh)
     jobs->discovery(nullptr);
     EXPECT_TRUE(screen->scannerContents.empty());
     EXPECT_TRUE(screen->processAnimationWindow->isVisible());
-    runUntil([] { return false; }, 1500ms);
-    const auto closing = std::chrono::steady_clock::now();
+    QTest::qWait(1500);
+    QElapsedTimer closing;
+    closing.start();
     window.close();
-    EXPECT_LT(std::chrono::steady_clock::now() - closing, 250ms);
+    EXPECT_LT(closing.elapsed(), 250);
     EXPECT_FALSE(screen->processAnimationWindow->isVisible());
-    ASSERT_TRUE(runUntilIdle(DispatchQueue::global(), 5s)) << "the search's end waits off the main thread";
+    ASSERT_TRUE(runUntilIdle(DispatchQueue::global(), 5000)) << "the search's end waits off the main thread";
     EXPECT_TRUE(screen->scannerContents.empty());
     EXPECT_TRUE(environment.alerts.empty());
 }
