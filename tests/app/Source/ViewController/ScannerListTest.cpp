@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "CustomButton.h"
+#include "FWKVXSDK/WebApiClient.h"
 #include "MainWindow.h"
+#include "ProgressRun.h"
+#include "ScannerDiscovery.h"
 #include "SelectTableView.h"
 #include "ToolbarButton.h"
 #include "VXContainerViewController.h"
@@ -282,4 +285,20 @@ TEST(ScannerListDiscovery, FindsTheScannersOfTheNetworkAndEachVisitStartsAfresh)
     ASSERT_TRUE(runUntilIdle(DispatchQueue::global(), 5000)) << "the search's end waits off the main thread";
     EXPECT_TRUE(screen->scannerContents.empty());
     EXPECT_TRUE(environment.alerts.empty());
+}
+
+TEST(ScannerDiscoverySearch, ASearchThatCannotStartEndsAsAFailedOneAtOnce)
+{
+    LocalizedStrings::setLanguage("en");
+    ScreenFlowEnvironment environment;
+    VXScanerListViewController screen;
+    screen.loadViewIfNeeded();
+    WebApiClient client;
+    client.terminate(); // its discovery manager is gone: no search would ever end
+    const auto run = ProgressRun::show(&screen, screen.processAnimationWindow, screen.processAnimationView);
+    bool found = false;
+    ScannerDiscovery::search(client, run, [&](VXScanerListViewController::ScannerList) { found = true; });
+    EXPECT_FALSE(screen.processAnimationWindow->isVisible()) << "the progress window does not stay up for good";
+    EXPECT_FALSE(found);
+    EXPECT_EQ(environment.alerts, std::vector<std::string>{LocalizedStrings::text("ErrorNoDetectScanner")});
 }
