@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTest>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -50,4 +52,16 @@ inline QWidget* nextTabStop(QWidget* widget)
         }
     }
     return nullptr;
+}
+
+// Closes the window while a search runs, as the user would, and waits until
+// the work it leaves to other threads is done. Closing must not wait for the
+// search (about a second); it may take a fraction of that.
+inline void closeDuringTheSearch(QWidget& window)
+{
+    QElapsedTimer closing;
+    closing.start();
+    window.close();
+    EXPECT_LT(closing.elapsed(), 250) << "closing waited for the search";
+    EXPECT_TRUE(runUntilIdle(DispatchQueue::global(), 5000)) << "the search's end waits off the main thread";
 }
