@@ -1,8 +1,7 @@
 #include "CliArguments.h"
 
-#include <arpa/inet.h>
-
 #include "LocalizedStrings.h"
+#include "ScannerAddress.h"
 #include "UsageError.h"
 
 CliArguments::CliArguments(const std::vector<std::string>& arguments, const std::vector<Option>& allowed)
@@ -85,8 +84,7 @@ int64_t CliArguments::jobNumber(const std::string& text)
 
 std::string CliArguments::ipv4Address(const std::string& text)
 {
-    in_addr address{};
-    if (::inet_pton(AF_INET, text.c_str(), &address) != 1) {
+    if (!ScannerAddress::isDottedIPv4(text)) {
         throw UsageError(LocalizedStrings::format("CliErrorInvalidAddress", {text}));
     }
     return text;

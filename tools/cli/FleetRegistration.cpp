@@ -8,8 +8,6 @@
 
 #include "FWKVXSDK/ScannerData.h"
 
-#include "JobRegistration.h"
-
 namespace {
 // What the runs share: the next scanner to begin and the tallies.
 class Fleet {
@@ -51,12 +49,11 @@ private:
         outcome.address = target.address;
         auto scanner = std::make_shared<ScannerData>();
         scanner->setScannerIp(target.address);
-        JobRegistration().jobregist(
-            scanner, target.password,
-            [&](const std::shared_ptr<BulkJobStatus>&) { mInterruption.checkpoint(outcome.stopped); },
-            [&](int64_t code) { outcome.result = code; });
-        if (outcome.stopped) {
-            outcome.releaseMessage = RunInterruption::releaseStoppedRun(scanner);
+        const auto run = mInterruption.stop().registerJobs(scanner, target.password, {});
+        outcome.result = run.result;
+        outcome.stopped = run.stopped;
+        if (run.stopped) {
+            outcome.releaseMessage = RunInterruption::stoppedMessage(run.released);
         }
         return outcome;
     }

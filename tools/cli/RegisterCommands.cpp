@@ -8,7 +8,6 @@
 #include "CliOutput.h"
 #include "ExitStatus.h"
 #include "FleetRegistration.h"
-#include "JobRegistration.h"
 #include "LocalizedStrings.h"
 #include "PasswordInput.h"
 #include "ProgressText.h"
@@ -54,25 +53,21 @@ int RegisterCommands::registerJobs(const std::vector<std::string>& rest)
         return ExitStatus::Failure;
     }
 
-    int64_t result = 0;
-    RunInterruption interruption;
-    JobRegistration().jobregist(
-        scanner, *password,
-        [&](const std::shared_ptr<BulkJobStatus>& item) {
-            if (json) {
-                CliOutput::json(
-                    {{"jobNo", item->jobNo()}, {"scannerName", item->scannerName()}, {"request", item->request()}});
-            } else {
-                CliOutput::line(ProgressText::forSlot(*item));
-            }
-            interruption.checkpoint();
-        },
-        [&](int64_t code) { result = code; });
+    const RunInterruption interruption;
+    const auto report = [&](const std::shared_ptr<BulkJobStatus>& item) {
+        if (json) {
+            CliOutput::json(
+                {{"jobNo", item->jobNo()}, {"scannerName", item->scannerName()}, {"request", item->request()}});
+        } else {
+            CliOutput::line(ProgressText::forSlot(*item));
+        }
+    };
+    const auto run = interruption.stop().registerJobs(scanner, *password, report);
 
-    if (interruption.stoppedRun()) {
-        return CliOutput::runResult(json, result, RunInterruption::releaseStoppedRun(scanner));
+    if (run.stopped) {
+        return CliOutput::runResult(json, run.result, RunInterruption::stoppedMessage(run.released));
     }
-    return CliOutput::runResult(json, result, ResultMessage::forRegistration(result));
+    return CliOutput::runResult(json, run.result, ResultMessage::forRegistration(run.result));
 }
 
 int RegisterCommands::bulkRegister(const std::vector<std::string>& rest)

@@ -13,4 +13,9 @@ public:
     explicit SelectTableCellView(QWidget* parent = nullptr);
 
     QCheckBox* checkbutton;
+
+protected:
+    // A check box without a title shows no focus of its own: the cell rings it.
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

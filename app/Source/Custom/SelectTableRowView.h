@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QRectF>
 
 class QPainter;
@@ -15,4 +16,7 @@ public:
     static constexpr double kOutlineWhite = 0.65;
 
     static void drawSelection(QPainter& painter, const QRectF& rowBounds);
+    // The keyboard focus on a row (or on a control in a row's cell): a rounded
+    // outline in the highlight colour, as the application's buttons draw it.
+    static void drawFocus(QPainter& painter, const QRectF& bounds, QColor highlight);
 };

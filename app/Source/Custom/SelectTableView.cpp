@@ -13,7 +13,8 @@
 
 namespace {
 // Draws the cells of a selected row like any other: the band behind them
-// shows the selection, so Qt's own highlight of each cell stays off.
+// shows the selection, so Qt's own highlight (and focus frame) of each cell
+// stays off.
 class RowBandStyle final : public QProxyStyle {
 public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -57,7 +58,8 @@ private:
     static QStyleOptionViewItem unselected(const QStyleOptionViewItem& option)
     {
         QStyleOptionViewItem plain(option);
-        plain.state &= ~QStyle::State_Selected;
+        // The table's own ring marks the focus, across the whole row.
+        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
         return plain;
     }
 };
@@ -88,6 +90,24 @@ void SelectTableView::mousePressEvent(QMouseEvent* event)
     }
 }
 
+void SelectTableView::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void SelectTableView::focusOutEvent(QFocusEvent* event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void SelectTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    viewport()->update();
+}
+
 void SelectTableView::paintEvent(QPaintEvent* event)
 {
     if (selectionMode() != QAbstractItemView::NoSelection && selectionModel() && model()) {
@@ -104,4 +124,11 @@ void SelectTableView::paintEvent(QPaintEvent* event)
         }
     }
     QTableView::paintEvent(event);
+    if (hasFocus()) {
+        // Where the keyboard is: the current row, or the whole list before one is current.
+        QPainter painter(viewport());
+        const QModelIndex current = currentIndex();
+        const QRect bounds = current.isValid() ? rowBounds(current.row()) : viewport()->rect();
+        SelectTableRowView::drawFocus(painter, bounds, palette().color(QPalette::Highlight));
+    }
 }

@@ -6,7 +6,8 @@
 
 // A table that reports each mouse press on a row to its selectDelegate, and
 // draws a selected row as one rounded band across the row (SelectTableRowView)
-// instead of highlighting cell by cell. Selection is by whole rows.
+// instead of highlighting cell by cell. Selection is by whole rows. While it
+// has the keyboard focus a ring marks the current row.
 class SelectTableView : public QTableView {
     Q_OBJECT
 public:
@@ -22,6 +23,10 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // The focus ring follows the focus and the current row.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
     SelectTableViewDelegate* mSelectDelegate = nullptr;

@@ -1,5 +1,6 @@
 #include "ProcessAnimationController.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "ProcessTextFieldCell.h"
@@ -25,6 +26,25 @@ void ProcessAnimationController::viewDidLoad()
 {
     ViewController::viewDidLoad();
     indicator->startAnimation();
+    // Only the operation it shows closes the window (by hiding it): neither
+    // Escape nor a close request may end its modal state while the operation runs.
+    if (QWidget* ownWindow = window(); ownWindow != this) {
+        ownWindow->installEventFilter(this);
+    }
+}
+
+bool ProcessAnimationController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window()) {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            return true;
+        }
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+    }
+    return ViewController::eventFilter(watched, event);
 }
 
 void ProcessAnimationController::setProgressText(const QString& text)

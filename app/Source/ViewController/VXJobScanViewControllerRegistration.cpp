@@ -1,6 +1,58 @@
 // The job list's registration of all jobs on the picked scanner.
 #include "VXJobScanViewController.h"
 
+#include <QDialog>
+#include <QLineEdit>
+
+#include "DispatchQueue.h"
+#include "FernwickException.h"
+#include "FwkUtilsMethod.h"
+#include "LocalizedStrings.h"
+#include "PasswordDialogController.h"
+#include "ProcessAnimationController.h"
+#include "ProgressRun.h"
+#include "ResultMessage.h"
+#include "Storyboard.h"
+#include "WindowController.h"
+
 void VXJobScanViewController::regsterjoball(QAbstractButton*)
 {
+    try {
+        if (!currentScannerData) {
+            throw FernwickException(LocalizedStrings::text("ErrorTitle"),
+                                    LocalizedStrings::text("ErrorNoSelectScanner"));
+        }
+    } catch (const FernwickException& exception) {
+        exception.showMessage();
+        return;
+    }
+
+    passwordDialog = Storyboard::instantiateWindowControllerWithIdentifier("PasswordDialog", "PasswordDialog");
+    passwordDialogWindow = passwordDialog->window();
+    passwordDialogController = static_cast<PasswordDialogController*>(passwordDialog->contentViewController());
+    if (passwordDialogWindow->exec() == 0) {
+        return; // cancelled: nothing is sent
+    }
+    const std::string password = passwordDialogController->editPassword->text().toStdString();
+    const std::shared_ptr<ScannerData> scanner = currentScannerData;
+
+    processAnimation = Storyboard::instantiateWindowControllerWithIdentifier("ProcessAnimation", "ProcessAnimation");
+    processAnimationWindow = processAnimation->window();
+    processAnimationView = static_cast<ProcessAnimationController*>(processAnimation->contentViewController());
+    FwkUtilsMethod::layoutLeftToRight(processAnimationView);
+    processAnimationView->setProgressText(QString::fromStdString(LocalizedStrings::text("BulkRegist")));
+    // Closing the window during the run stops it after the request under way and unlocks the scanner.
+    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
+
+    DispatchQueue::global().async([run, scanner, password] {
+        const RunStop::Registration registration = run->registerJobs(scanner, password);
+        if (registration.stopped) {
+            return;
+        }
+        run->finish([&] {
+            run->close();
+            FernwickException(LocalizedStrings::text("ErrorTitle"), ResultMessage::forRegistration(registration.result))
+                .showMessage();
+        });
+    });
 }

@@ -1,12 +1,28 @@
 #include "VXScanerListViewController.h"
 
+#include <QDialog>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QStandardItemModel>
+#include <algorithm>
 
+#include "AlertPanel.h"
 #include "CustomButton.h"
+#include "DispatchQueue.h"
+#include "FWKVXSDK/WebApiClient.h"
 #include "FwkUtilsMethod.h"
+#include "KeyViewLoop.h"
 #include "LocalizedStrings.h"
+#include "NamedImage.h"
+#include "ProcessAnimationController.h"
+#include "ProgressRun.h"
+#include "ScannerAddress.h"
+#include "ScannerDiscovery.h"
 #include "SelectTableView.h"
+#include "Storyboard.h"
 #include "ToolbarButton.h"
+#include "WindowController.h"
 #include "ui_ScanerList.h"
 
 namespace {
@@ -14,12 +30,25 @@ QString localized(const char* key)
 {
     return QString::fromStdString(LocalizedStrings::text(key));
 }
+
+const char* const kNameColumn = "scanername";
+constexpr int kRowHeight = 40;
+constexpr int kPictureSide = 28;
+
+// Case-insensitive containment, for names in any script: both sides folded by Qt.
+bool containsIgnoringCase(const std::string& name, const std::string& part)
+{
+    return QString::fromStdString(name).contains(QString::fromStdString(part), Qt::CaseInsensitive);
+}
 } // namespace
 
 VXScanerListViewController::VXScanerListViewController(QWidget* parent) : VXViewController(parent) {}
 
 VXScanerListViewController::~VXScanerListViewController()
 {
+    if (scanerlistview) {
+        scanerlistview->setSelectDelegate(nullptr);
+    }
     delete mUi;
 }
 
@@ -34,13 +63,38 @@ void VXScanerListViewController::loadView()
     scanerlistview = mUi->scanerlistview;
     backbutton = mUi->backbutton;
     connect(backbutton, &QPushButton::clicked, this, [this] { goback(backbutton); });
+    connect(searchbutton, &QPushButton::clicked, this, [this] { searchScanner(searchbutton); });
+    // Return in the field checks the address, as the search button does.
+    connect(ipadressfeild, &QLineEdit::returnPressed, this, [this] { searchScanner(searchbutton); });
 }
 
 void VXScanerListViewController::viewDidLoad()
 {
     VXViewController::viewDidLoad();
-    InitLanguage();
+    connect(ipadressfeild, &QLineEdit::textChanged, this, &VXScanerListViewController::controlTextDidChange);
+    mModel = new QStandardItemModel(0, 1, this);
+    mModel->setHorizontalHeaderItem(0, new QStandardItem(QString::fromUtf8(kNameColumn)));
+    scanerlistview->setModel(mModel);
+    scanerlistview->setSelectDelegate(this);
+    scanerlistview->setSelectionMode(QAbstractItemView::SingleSelection);
+    scanerlistview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    scanerlistview->setTabKeyNavigation(false);
+    scanerlistview->setShowGrid(false);
+    scanerlistview->setIconSize(QSize(kPictureSide, kPictureSide));
+    scanerlistview->horizontalHeader()->hide();
+    scanerlistview->verticalHeader()->hide();
+    scanerlistview->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    scanerlistview->installEventFilter(this);
+    scannerContents.clear();
+    scannerListShowContents.clear();
+
+    processAnimation = Storyboard::instantiateWindowControllerWithIdentifier("ProcessAnimation", "ProcessAnimation");
+    processAnimationWindow = processAnimation->window();
+    processAnimationView = static_cast<ProcessAnimationController*>(processAnimation->contentViewController());
+    processAnimationView->setProgressText(localized("SearchScanner"));
+    FwkUtilsMethod::layoutLeftToRight(processAnimationView);
     FwkUtilsMethod::layoutLeftToRight(this);
+    InitLanguage();
 }
 
 void VXScanerListViewController::InitLanguage()
@@ -50,10 +104,197 @@ void VXScanerListViewController::InitLanguage()
     ipadressfeild->setPlaceholderText(localized("SearchWordScanner"));
 }
 
+void VXScanerListViewController::viewWillAppear()
+{
+    VXViewController::viewWillAppear();
+    mClient = std::make_shared<WebApiClient>();
+    scannerContents.clear();
+    scannerListShowContents.clear();
+    reloadData();
+    KeyViewLoop::setLoop({backbutton, searchbutton, ipadressfeild, scanerlistview, backbutton});
+}
+
+void VXScanerListViewController::viewDidAppear()
+{
+    VXViewController::viewDidAppear();
+    ipadressfeild->clear();
+    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
+    backbutton->setFocus(Qt::OtherFocusReason);
+    const QPointer<VXScanerListViewController> self(this);
+    ScannerDiscovery::search(*mClient, run, [self](ScannerList scanners) {
+        if (self) {
+            self->scannerContents = std::move(scanners);
+            self->scannerListShowContents = self->filterNameScannerContents(self->ipadressfeild->text().toStdString());
+            self->reloadData();
+        }
+    });
+}
+
+void VXScanerListViewController::viewWillDisappear()
+{
+    // The base call abandons a search or address check under way.
+    VXViewController::viewWillDisappear();
+    ScannerDiscovery::terminate(mClient);
+}
+
+void VXScanerListViewController::viewDidDisappear()
+{
+    VXViewController::viewDidDisappear();
+    mClient.reset();
+}
+
+void VXScanerListViewController::controlTextDidChange()
+{
+    scannerListShowContents = filterNameScannerContents(ipadressfeild->text().toStdString());
+    reloadData();
+}
+
+VXScanerListViewController::ScannerList VXScanerListViewController::filterNameScannerContents(
+    const std::string& text) const
+{
+    if (text.empty()) {
+        return scannerContents;
+    }
+    ScannerList shown;
+    std::copy_if(scannerContents.begin(), scannerContents.end(), std::back_inserter(shown), [&](const auto& scanner) {
+        return containsIgnoringCase(scanner->scannerName().value_or(std::string()), text);
+    });
+    return shown;
+}
+
+VXScanerListViewController::ScannerList VXScanerListViewController::filterIpScannerContents(
+    const std::string& text) const
+{
+    if (text.empty()) {
+        return scannerContents;
+    }
+    ScannerList shown;
+    std::copy_if(scannerContents.begin(), scannerContents.end(), std::back_inserter(shown),
+                 [&](const auto& scanner) { return scanner->scannerIp() == text; });
+    return shown;
+}
+
+int64_t VXScanerListViewController::numberOfRowsInTableView(SelectTableView*) const
+{
+    return static_cast<int64_t>(scannerListShowContents.size());
+}
+
+QStandardItem* VXScanerListViewController::tableView(SelectTableView*, const std::string& tableColumn,
+                                                     int64_t row) const
+{
+    if (row < 0 || row >= numberOfRowsInTableView(scanerlistview) || tableColumn != kNameColumn) {
+        return nullptr;
+    }
+    const auto& scanner = scannerListShowContents[static_cast<std::size_t>(row)];
+    auto* cell = new QStandardItem(QString::fromStdString(scanner->scannerName().value_or(std::string())));
+    cell->setIcon(NamedImage::imageNamed("ic_scanner.png"));
+    cell->setEditable(false);
+    return cell;
+}
+
+void VXScanerListViewController::reloadData()
+{
+    mModel->setRowCount(0);
+    const int64_t rows = numberOfRowsInTableView(scanerlistview);
+    for (int64_t row = 0; row < rows; ++row) {
+        mModel->appendRow(tableView(scanerlistview, kNameColumn, row));
+    }
+}
+
+void VXScanerListViewController::tableView(SelectTableView*, int64_t row)
+{
+    transition(row, "goback");
+}
+
+bool VXScanerListViewController::tableView(SelectTableView*, const QKeyEvent& event, const QString&)
+{
+    if (event.text().startsWith(QLatin1Char(' '))) {
+        transition(selectedRow(), "goback");
+    }
+    return true;
+}
+
+bool VXScanerListViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == scanerlistview && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        tableView(scanerlistview, key, QString());
+        // The space key has chosen (and left the screen); other keys select by typing.
+        if (key.text().startsWith(QLatin1Char(' '))) {
+            return true;
+        }
+    }
+    return VXViewController::eventFilter(watched, event);
+}
+
+int64_t VXScanerListViewController::selectedRow() const
+{
+    const auto rows = scanerlistview->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void VXScanerListViewController::transition(int64_t row, const std::string& identifier)
+{
+    CustomSegue segue(identifier, this);
+    if (row >= 0 && row < numberOfRowsInTableView(scanerlistview)) {
+        segue.setRepresentedObject(
+            CustomSegue::entry("scanner", scannerListShowContents[static_cast<std::size_t>(row)]));
+    }
+    transition(segue);
+}
+
 void VXScanerListViewController::goback(QAbstractButton* sender)
 {
     if (sender) {
         sender->setProperty("eventState", 1);
     }
-    transition(CustomSegue("goback", this));
+    transition(selectedRow(), "goback");
+}
+
+void VXScanerListViewController::searchScanner(QAbstractButton*)
+{
+    if (!mClient) {
+        return; // not shown
+    }
+    const std::string typed = ipadressfeild->text().toStdString();
+    // Only an IPv4 address is asked: other text would go into the request's URL as typed.
+    if (!ScannerAddress::isDottedIPv4(typed)) {
+        finishSearch(false, nullptr);
+        return;
+    }
+    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
+    auto answer = std::make_shared<ScannerData>();
+    answer->setScannerIp(typed);
+    const QPointer<VXScanerListViewController> self(this);
+    DispatchQueue::global().async([run, client = mClient, answer, self] {
+        const bool found = client->GetScannerID(answer);
+        run->finish([&] {
+            run->close();
+            if (self) {
+                self->finishSearch(found, answer);
+            }
+        });
+    });
+}
+
+void VXScanerListViewController::finishSearch(bool found, const std::shared_ptr<ScannerData>& answer)
+{
+    if (found) {
+        const auto known = std::find_if(scannerContents.begin(), scannerContents.end(), [&](const auto& scanner) {
+            return scanner->scannerName() == answer->scannerName();
+        });
+        if (known == scannerContents.end()) {
+            auto added = std::make_shared<ScannerData>();
+            added->setScannerIp(ipadressfeild->text().toStdString());
+            added->setScannerId(answer->scannerId());
+            added->setScannerName(answer->scannerName());
+            scannerContents.push_back(std::move(added));
+        }
+    }
+    if (scannerContents.empty()) {
+        AlertPanel::showMessage(LocalizedStrings::text("ErrorNoDetectScanner"));
+    }
+    const std::string text = ipadressfeild->text().toStdString();
+    scannerListShowContents = found ? filterIpScannerContents(text) : filterNameScannerContents(text);
+    reloadData();
 }

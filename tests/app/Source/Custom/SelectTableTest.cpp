@@ -123,3 +123,28 @@ TEST(TableCells, ChildrenFollowTheCellSizeAndMirror)
     const QRect box = select->checkbutton->geometry();
     EXPECT_NEAR(box.center().x(), select->width() / 2, 1);
 }
+
+TEST(SelectTable, TheKeyboardFocusIsVisibleOnTheListAndOnACellsCheckBox)
+{
+    Table table;
+    table.view.show();
+    QApplication::setActiveWindow(&table.view);
+    table.view.clearFocus();
+    const QImage unfocused = table.view.grab().toImage();
+    table.view.setFocus();
+    ASSERT_TRUE(table.view.hasFocus());
+    EXPECT_NE(table.view.grab().toImage(), unfocused) << "a ring marks the focused list";
+    table.view.setCurrentIndex(table.model.index(2, 1));
+    const QImage onTheThirdRow = table.view.grab().toImage();
+    table.view.setCurrentIndex(table.model.index(0, 1));
+    EXPECT_NE(table.view.grab().toImage(), onTheThirdRow) << "the ring follows the current row";
+
+    SelectTableCellView cell;
+    cell.show();
+    QApplication::setActiveWindow(&cell);
+    cell.checkbutton->clearFocus();
+    const QImage boxUnfocused = cell.grab().toImage();
+    cell.checkbutton->setFocus();
+    ASSERT_TRUE(cell.checkbutton->hasFocus());
+    EXPECT_NE(cell.grab().toImage(), boxUnfocused) << "a check box without a title still shows its focus";
+}

@@ -1,7 +1,9 @@
 // The password dialog's responses and the progress window over the main window.
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QWindow>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -107,4 +109,21 @@ TEST(ProgressWindow, WithoutAMainWindowNothingFails)
     auto none = ProgressWindowPresenter::show(nullptr, nullptr);
     ProgressWindowPresenter::close(none, nullptr);
     EXPECT_FALSE(Storyboard::instantiateWindowControllerWithIdentifier("ProcessAnimation", "Other"));
+}
+
+TEST(ProgressWindow, OnlyItsOperationClosesIt)
+{
+    auto progress = Storyboard::instantiateWindowControllerWithIdentifier("ProcessAnimation", "ProcessAnimation");
+    QDialog* progressWindow = progress->window();
+    auto shown = ProgressWindowPresenter::show(nullptr, progressWindow);
+    // Escape would end the modal state of a dialog while the operation still runs.
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(progressWindow, &escape);
+    EXPECT_TRUE(progressWindow->isVisible());
+    // So would a close request of the window manager.
+    ASSERT_TRUE(progressWindow->windowHandle());
+    EXPECT_FALSE(progressWindow->windowHandle()->close());
+    EXPECT_TRUE(progressWindow->isVisible());
+    ProgressWindowPresenter::close(shown, progressWindow);
+    EXPECT_FALSE(progressWindow->isVisible());
 }
