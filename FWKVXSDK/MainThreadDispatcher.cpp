@@ -115,7 +115,7 @@ bool MainThreadDispatcher::RunAndWait(const Task& task)
         }
         std::lock_guard<std::mutex> guard(run->lock);
         run->finished = true;
-        run->failure = failure;
+        run->failure = std::move(failure); // the waiting thread owns it from here on
         run->changed.notify_all();
     });
     bool finished = false;
@@ -124,7 +124,9 @@ bool MainThreadDispatcher::RunAndWait(const Task& task)
         std::unique_lock<std::mutex> guard(run->lock);
         run->changed.wait(guard, [&] { return run->finished || run->cancelled; });
         finished = run->finished;
-        failure = run->failure;
+        // Moved, not copied: the exception then ends on this thread, which owns
+        // it from here on, whenever the main thread lets go of the task.
+        failure = std::move(run->failure);
     }
     {
         std::lock_guard<std::mutex> guard(state().lock);
