@@ -4,15 +4,9 @@
 
 #include "AutoresizingMask.h"
 #include "LocalizedStrings.h"
+#include "LocalizedText.h"
 #include "PasswordTextField.h"
 #include "ToolbarButton.h"
-
-namespace {
-QString localized(const char* key)
-{
-    return QString::fromStdString(LocalizedStrings::text(key));
-}
-} // namespace
 
 PasswordTableCellView::PasswordTableCellView(QWidget* parent)
     : TableCellView(QSize(200, 24), parent), passwordtextfield(new PasswordTextField(this)),

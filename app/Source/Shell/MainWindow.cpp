@@ -13,16 +13,12 @@
 #include "InfoDictionary.h"
 #include "InterfaceLocalizer.h"
 #include "LocalizedStrings.h"
+#include "LocalizedText.h"
 #include "NamedImage.h"
 #include "VXContainerViewController.h"
 #include "ui_Main.h"
 
 namespace {
-QString localized(const char* key)
-{
-    return QString::fromStdString(LocalizedStrings::text(key));
-}
-
 // The edit commands act on the text field that has the keyboard focus.
 template <typename Command>
 void editFocusedField(Command command)

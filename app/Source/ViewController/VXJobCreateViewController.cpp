@@ -8,6 +8,7 @@
 #include "JobList.h"
 #include "JobValidator.h"
 #include "LocalizedStrings.h"
+#include "LocalizedText.h"
 #include "OvSettingGridView.h"
 #include "ScanButton.h"
 #include "StoredJobCheck.h"
@@ -15,11 +16,6 @@
 #include "ui_JobCreate.h"
 
 namespace {
-QString localized(const char* key)
-{
-    return QString::fromStdString(LocalizedStrings::text(key));
-}
-
 void fill(QComboBox* list, std::initializer_list<const char*> keys)
 {
     list->clear();

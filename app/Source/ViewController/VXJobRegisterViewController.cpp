@@ -14,6 +14,7 @@
 #include "InfoDictionary.h"
 #include "KeyViewLoop.h"
 #include "LocalizedStrings.h"
+#include "LocalizedText.h"
 #include "PasswordTableCellView.h"
 #include "PasswordTextField.h"
 #include "ProcessAnimationController.h"
@@ -28,11 +29,6 @@
 #include "ui_JobRegister.h"
 
 namespace {
-QString localized(const char* key)
-{
-    return QString::fromStdString(LocalizedStrings::text(key));
-}
-
 // A text cell that shows all of its text on demand and cannot be edited.
 QTableWidgetItem* textCell(const std::string& text)
 {

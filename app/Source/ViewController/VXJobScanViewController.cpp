@@ -20,6 +20,7 @@
 #include "JobList.h"
 #include "KeyViewLoop.h"
 #include "LocalizedStrings.h"
+#include "LocalizedText.h"
 #include "NamedImage.h"
 #include "ProcessAnimationController.h"
 #include "ProgressText.h"
@@ -34,11 +35,6 @@
 #include "ui_JobScan.h"
 
 namespace {
-QString localized(const char* key)
-{
-    return QString::fromStdString(LocalizedStrings::text(key));
-}
-
 // The picture of a file format, drawn once per name and size (the list may
 // fill 99 tiles at start-up) and kept in `drawn`.
 QPixmap formatPicture(QHash<QString, QPixmap>& drawn, const QString& name, const QSize& size, qreal pixelRatio)

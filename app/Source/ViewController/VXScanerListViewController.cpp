@@ -14,6 +14,7 @@
 #include "FwkUtilsMethod.h"
 #include "KeyViewLoop.h"
 #include "LocalizedStrings.h"
+#include "LocalizedText.h"
 #include "NamedImage.h"
 #include "ProcessAnimationController.h"
 #include "ProgressRun.h"
@@ -26,11 +27,6 @@
 #include "ui_ScanerList.h"
 
 namespace {
-QString localized(const char* key)
-{
-    return QString::fromStdString(LocalizedStrings::text(key));
-}
-
 const char* const kNameColumn = "scanername";
 constexpr int kRowHeight = 40;
 constexpr int kPictureSide = 28;

@@ -4,17 +4,11 @@
 #include "FwkUtilsMethod.h"
 #include "InfoDictionary.h"
 #include "LocalizedStrings.h"
+#include "LocalizedText.h"
 #include "ProgressWindowPresenter.h"
 #include "ScanerVersionView.h"
 #include "ToolbarButton.h"
 #include "ui_ScanerVersion.h"
-
-namespace {
-QString localized(const char* key)
-{
-    return QString::fromStdString(LocalizedStrings::text(key));
-}
-} // namespace
 
 VXVersionViewController::VXVersionViewController(QWidget* parent) : VXViewController(parent) {}
 
