@@ -36,10 +36,7 @@ void mirrorTableColumns(QHeaderView* header)
             FwkUtilsMethod::layoutLeftToRightOfExceptionCell(&cell);
         }
     }
-    // Position 0 to the end, then the new position 0 one before it, and so on.
-    for (int position = count - 1; position >= 1; --position) {
-        header->moveSection(0, position);
-    }
+    FwkUtilsMethod::reverseTableColumns(header);
 }
 
 void reverseSplitViewPanes(QSplitter* split)
@@ -107,6 +104,13 @@ void FwkUtilsMethod::layoutLeftToRight(QWidget* view)
             mirrorSliderTicks(slider);
         }
         mirrorFrameInParent(each);
+    }
+}
+
+void FwkUtilsMethod::reverseTableColumns(QHeaderView* header)
+{
+    for (int position = header ? header->count() - 1 : 0; position >= 1; --position) {
+        header->moveSection(0, position);
     }
 }
 

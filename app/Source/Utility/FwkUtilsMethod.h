@@ -1,6 +1,7 @@
 #pragma once
 
 class QAbstractItemModel;
+class QHeaderView;
 class QObject;
 class QWidget;
 
@@ -37,6 +38,10 @@ public:
     // Acts on objects with an "alignment" property (labels, text fields).
     static void changeAlignment(QObject* control);
     static void changeAlignment(const TableColumnCell& cell);
+
+    // Reverses the order of the table's columns: the column at position 0 moves
+    // to the end, then the new position 0 one before it, and so on.
+    static void reverseTableColumns(QHeaderView* header);
 
     // Image positions, numbered as the interface descriptions store them.
     enum ImagePosition {

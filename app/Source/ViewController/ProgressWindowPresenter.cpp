@@ -4,11 +4,28 @@
 #include <QWidget>
 #include <cmath>
 
+#include "FwkUtilsMethod.h"
+#include "ProcessAnimationController.h"
+#include "Storyboard.h"
+#include "WindowController.h"
+
 QPoint ProgressWindowPresenter::centredOrigin(const QRect& mainFrame, const QRect& progressFrame)
 {
     const auto half = [](int length) { return static_cast<int>(std::trunc(length * 0.5)); };
     return {half(mainFrame.width() - progressFrame.width()) + mainFrame.x(),
             half(mainFrame.height() - progressFrame.height()) + mainFrame.y()};
+}
+
+void ProgressWindowPresenter::prepare(std::unique_ptr<WindowController>& controller, QDialog*& window,
+                                      ProcessAnimationController*& view, const QString& text)
+{
+    controller = Storyboard::instantiateWindowControllerWithIdentifier("ProcessAnimation", "ProcessAnimation");
+    window = controller ? controller->window() : nullptr;
+    view = controller ? qobject_cast<ProcessAnimationController*>(controller->contentViewController()) : nullptr;
+    if (view) {
+        view->setProgressText(text);
+        FwkUtilsMethod::layoutLeftToRight(view);
+    }
 }
 
 QWidget* ProgressWindowPresenter::contentView(QWidget* window)

@@ -3,11 +3,16 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
+#include <memory>
 
 #include "CustomMaskView.h"
 #include "ModalSession.h"
 
+class ProcessAnimationController;
+class QDialog;
+class QString;
 class QWidget;
+class WindowController;
 
 // Showing the progress window over the main window while a long operation
 // runs, and closing it again. While it is shown, the progress window is modal
@@ -19,6 +24,11 @@ public:
         ModalSession session;
         QPointer<CustomMaskView> mask;
     };
+
+    // Makes a new progress window from its interface description into the
+    // screen's three fields, mirrored for the writing direction, with the text.
+    static void prepare(std::unique_ptr<WindowController>& controller, QDialog*& window,
+                        ProcessAnimationController*& view, const QString& text);
 
     // Begins the modal session, covers the main window with a new mask, centres
     // the progress window over the main window and brings it to the front.

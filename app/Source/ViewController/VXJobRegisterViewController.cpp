@@ -23,7 +23,6 @@
 #include "ScanButton.h"
 #include "ScannerDiscovery.h"
 #include "SelectTableCellView.h"
-#include "Storyboard.h"
 #include "ToolbarButton.h"
 #include "WindowController.h"
 #include "ui_JobRegister.h"
@@ -125,10 +124,7 @@ void VXJobRegisterViewController::viewWillAppear()
         // The mirroring pass reversed the columns when the screen was loaded;
         // reversed once more they are in their own order again, which the
         // right-to-left table then draws from the right.
-        QHeaderView* header = registertable->horizontalHeader();
-        for (int position = header->count() - 1; position >= 1; --position) {
-            header->moveSection(0, position);
-        }
+        FwkUtilsMethod::reverseTableColumns(registertable->horizontalHeader());
         mFirstOpen = true;
     }
     setKeyViewLoop();
@@ -158,11 +154,7 @@ void VXJobRegisterViewController::viewDidDisappear()
 
 void VXJobRegisterViewController::makeProgressWindow(const char* textKey)
 {
-    processAnimation = Storyboard::instantiateWindowControllerWithIdentifier("ProcessAnimation", "ProcessAnimation");
-    processAnimationWindow = processAnimation->window();
-    processAnimationView = static_cast<ProcessAnimationController*>(processAnimation->contentViewController());
-    processAnimationView->setProgressText(localized(textKey));
-    FwkUtilsMethod::layoutLeftToRight(processAnimationView);
+    ProgressWindowPresenter::prepare(processAnimation, processAnimationWindow, processAnimationView, localized(textKey));
 }
 
 void VXJobRegisterViewController::discovery()

@@ -28,7 +28,6 @@
 #include "ScanButton.h"
 #include "ScanWorkflow.h"
 #include "ScanerSelectButton.h"
-#include "Storyboard.h"
 #include "StoredJobCheck.h"
 #include "ToolbarButton.h"
 #include "WindowController.h"
@@ -109,14 +108,7 @@ void VXJobScanViewController::viewDidLoad()
     collectionview->reloadData();
     btnSelectScanner->setSelectedState(0);
 
-    processAnimation = Storyboard::instantiateWindowControllerWithIdentifier("ProcessAnimation", "ProcessAnimation");
-    processAnimationWindow = processAnimation ? processAnimation->window() : nullptr;
-    processAnimationView =
-        processAnimation ? qobject_cast<ProcessAnimationController*>(processAnimation->contentViewController()) : nullptr;
-    if (processAnimationView) {
-        processAnimationView->setProgressText(QString());
-        FwkUtilsMethod::layoutLeftToRight(ProgressWindowPresenter::contentView(processAnimationWindow));
-    }
+    ProgressWindowPresenter::prepare(processAnimation, processAnimationWindow, processAnimationView, QString());
 
     InitLanguage();
     FwkUtilsMethod::layoutLeftToRight(this);

@@ -36,11 +36,8 @@ void VXJobScanViewController::regsterjoball(QAbstractButton*)
     const std::string password = passwordDialogController->editPassword->text().toStdString();
     const std::shared_ptr<ScannerData> scanner = currentScannerData;
 
-    processAnimation = Storyboard::instantiateWindowControllerWithIdentifier("ProcessAnimation", "ProcessAnimation");
-    processAnimationWindow = processAnimation->window();
-    processAnimationView = static_cast<ProcessAnimationController*>(processAnimation->contentViewController());
-    FwkUtilsMethod::layoutLeftToRight(processAnimationView);
-    processAnimationView->setProgressText(QString::fromStdString(LocalizedStrings::text("BulkRegist")));
+    ProgressWindowPresenter::prepare(processAnimation, processAnimationWindow, processAnimationView,
+                                     QString::fromStdString(LocalizedStrings::text("BulkRegist")));
     // Closing the window during the run stops it after the request under way and unlocks the scanner.
     const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
 

@@ -21,7 +21,6 @@
 #include "ScannerAddress.h"
 #include "ScannerDiscovery.h"
 #include "SelectTableView.h"
-#include "Storyboard.h"
 #include "ToolbarButton.h"
 #include "WindowController.h"
 #include "ui_ScanerList.h"
@@ -84,11 +83,8 @@ void VXScanerListViewController::viewDidLoad()
     scannerContents.clear();
     scannerListShowContents.clear();
 
-    processAnimation = Storyboard::instantiateWindowControllerWithIdentifier("ProcessAnimation", "ProcessAnimation");
-    processAnimationWindow = processAnimation->window();
-    processAnimationView = static_cast<ProcessAnimationController*>(processAnimation->contentViewController());
-    processAnimationView->setProgressText(localized("SearchScanner"));
-    FwkUtilsMethod::layoutLeftToRight(processAnimationView);
+    ProgressWindowPresenter::prepare(processAnimation, processAnimationWindow, processAnimationView,
+                                     localized("SearchScanner"));
     FwkUtilsMethod::layoutLeftToRight(this);
     InitLanguage();
 }
