@@ -117,8 +117,11 @@ void VXContainerViewController::embeddedFromViewController(VXViewController* fro
     if (to->parentViewController() && to->parentViewController() == parent) {
         return; // shown already
     }
-    addContentViewController(to);
+    // The screen shown leaves the window before the next one appears: a screen
+    // that lays out the whole window content when it appears (the version
+    // screen) must find only its own views there.
     removeContentViewController(from);
+    addContentViewController(to);
 }
 
 void VXContainerViewController::addContentViewController(VXViewController* screen)

@@ -1,9 +1,11 @@
 // The screen container: the transition table, the life-cycle calls and the
 // keyboard loop setting, driven through the screens' own handlers.
 #include <QApplication>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "KeyViewLoop.h"
+#include "LocalizedStrings.h"
 #include "MainWindow.h"
 #include "VXContainerViewController.h"
 #include "VXJobCreateViewController.h"
@@ -154,13 +156,14 @@ TEST_F(Navigation, LifeCycleCallsComeInTheirOrder)
     send(jobs, "addjob", CustomSegue::entry("addjob", jobNumbered("1")));
     send(editor, "goback");
     send(jobs, "addjob", CustomSegue::entry("addjob", jobNumbered("2")));
+    // The screen shown leaves the window before the next one appears.
     const QStringList expected{
-        "editor.viewDidLoad",     "editor.viewWillAppear",  "editor.viewDidAppear",
-        "jobs.viewWillDisappear", "jobs.viewDidDisappear",  // first visit of the editor
-        "jobs.viewWillAppear",    "jobs.viewDidAppear",     "editor.viewWillDisappear",
-        "editor.viewDidDisappear",                          // back
-        "editor.viewWillAppear",  "editor.viewDidAppear",   "jobs.viewWillDisappear",
-        "jobs.viewDidDisappear",                            // loaded once only
+        "jobs.viewWillDisappear",   "jobs.viewDidDisappear",  "editor.viewDidLoad",
+        "editor.viewWillAppear",    "editor.viewDidAppear",   // first visit of the editor
+        "editor.viewWillDisappear", "editor.viewDidDisappear", "jobs.viewWillAppear",
+        "jobs.viewDidAppear",                                  // back
+        "jobs.viewWillDisappear",   "jobs.viewDidDisappear",  "editor.viewWillAppear",
+        "editor.viewDidAppear",                                // loaded once only
     };
     EXPECT_EQ(calls, expected);
 
@@ -177,4 +180,62 @@ TEST_F(Navigation, ScreensFollowTheWindowsSize)
     EXPECT_EQ(container->jobScanViewController->size(), container->size());
     send(container->jobScanViewController, "version");
     EXPECT_EQ(container->versionViewController->size(), container->size());
+}
+
+namespace {
+// What a screen looks like: every view's frame, direction and alignment, in
+// the order of the widget tree (which mirroring does not change).
+QStringList appearance(QWidget* screen)
+{
+    QStringList views;
+    QList<QWidget*> all{screen};
+    all += screen->findChildren<QWidget*>();
+    for (QWidget* view : all) {
+        const QRect frame = view->geometry();
+        views << QStringLiteral("%1 %2,%3 %4x%5 %6 %7")
+                     .arg(view->objectName().isEmpty() ? view->metaObject()->className() : view->objectName())
+                     .arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())
+                     .arg(view->layoutDirection())
+                     .arg(view->property("alignment").toInt());
+    }
+    return views;
+}
+} // namespace
+
+TEST(RightToLeftNavigation, EveryScreenLooksTheSameOnEveryVisit)
+{
+    LocalizedStrings::setLanguage("ar");
+    MainWindow window;
+    window.show();
+    auto* container = window.container();
+    auto* jobs = container->jobScanViewController;
+    auto* version = container->versionViewController;
+    const auto send = [](VXViewController* screen, const char* identifier, RepresentedObject object = std::nullopt) {
+        screen->transition(CustomSegue(identifier, screen, std::move(object)));
+    };
+    // Each way out of the job list and back again, through the screen visited.
+    const std::vector<std::pair<ViewController*, std::function<void()>>> visits{
+        {version, [&] { send(jobs, "version"); }},
+        {container->jobCreateViewController,
+         [&] { send(jobs, "addjob", CustomSegue::entry("addjob", jobNumbered("1"))); }},
+        {container->scanerListViewController, [&] { send(jobs, "discovery"); }},
+        {container->jobRegisterViewController, [&] { send(jobs, "version"); send(version, "copyjob"); }},
+    };
+    const QStringList freshJobList = appearance(jobs);
+    std::vector<QStringList> firstVisit(visits.size());
+    for (int round = 1; round <= 3; ++round) {
+        for (std::size_t at = 0; at < visits.size(); ++at) {
+            auto* screen = static_cast<VXViewController*>(visits[at].first);
+            visits[at].second();
+            ASSERT_EQ(container->childViewControllers().first(), screen);
+            if (round == 1) {
+                firstVisit[at] = appearance(screen);
+            }
+            EXPECT_EQ(appearance(screen), firstVisit[at]) << screen->metaObject()->className() << ", visit " << round;
+            send(screen, "goback");
+            EXPECT_EQ(appearance(jobs), freshJobList)
+                << "after " << round << " visits of " << screen->metaObject()->className();
+        }
+    }
+    LocalizedStrings::useEnvironmentLanguage();
 }
