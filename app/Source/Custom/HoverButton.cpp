@@ -1,5 +1,6 @@
 #include "HoverButton.h"
 
+#include <QCursor>
 #include <QEnterEvent>
 #include <QResizeEvent>
 
@@ -60,5 +61,15 @@ void HoverButton::resizeEvent(QResizeEvent* event)
     // waking still reacts over all of its face.
     if (mTrackingArea) {
         mTrackingArea = rect();
+    }
+}
+
+void HoverButton::moveEvent(QMoveEvent* event)
+{
+    PaintedButton::moveEvent(event);
+    // A button moved away from under the pointer (the mirroring pass moves the
+    // views of a screen that is shown) gets no leave event: its hover ends here.
+    if (mTrackingArea && mEventState == 0 && !rect().contains(mapFromGlobal(QCursor::pos()))) {
+        setEventState(1);
     }
 }

@@ -35,6 +35,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     // Called after eventState has changed, before the redraw.
     virtual void eventStateChanged(int /*state*/) {}
 

@@ -1,5 +1,6 @@
 // Hover feedback of the application's buttons and what they do when they wake.
 #include <QCoreApplication>
+#include <QCursor>
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QSignalSpy>
@@ -115,6 +116,23 @@ TEST(HoverTracking, ToolbarButtonFadesWhileHoveredAndRecovers)
     // pointer still on it: the button must not stay faded.
     pointerEnters(button);
     button.setEventState(1);
+    EXPECT_DOUBLE_EQ(button.targetOpacity(), 1.0);
+}
+
+TEST(HoverTracking, AButtonMovedAwayFromThePointerLosesItsHover)
+{
+    QWidget panel;
+    panel.resize(400, 100);
+    ToolbarButton button(&panel);
+    button.setTrackingAreaEnabled(true);
+    button.setGeometry(10, 10, 40, 40);
+    panel.show();
+    QCursor::setPos(panel.mapToGlobal(QPoint(30, 30)));
+    pointerEnters(button);
+    button.move(12, 10); // still under the pointer
+    EXPECT_EQ(button.eventState(), 0);
+    button.move(350, 10); // as mirroring moves it: no leave event comes
+    EXPECT_EQ(button.eventState(), 1);
     EXPECT_DOUBLE_EQ(button.targetOpacity(), 1.0);
 }
 
