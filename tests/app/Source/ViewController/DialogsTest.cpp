@@ -5,9 +5,12 @@
 #include <QLineEdit>
 #include <QWindow>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "CustomButton.h"
 #include "CustomMaskView.h"
 #include "MainWindow.h"
 #include "PasswordDialogController.h"
@@ -15,6 +18,8 @@
 #include "ProgressIndicator.h"
 #include "ProgressWindowPresenter.h"
 #include "Storyboard.h"
+#include "VXContainerViewController.h"
+#include "VXJobScanViewController.h"
 #include "WindowController.h"
 
 namespace {
@@ -84,7 +89,12 @@ TEST(ProgressWindow, ShownModalOverAMaskAndClosedAgain)
 
     auto shown = ProgressWindowPresenter::show(&window, progressWindow);
     EXPECT_TRUE(progressWindow->isVisible());
-    EXPECT_EQ(progressWindow->windowModality(), Qt::ApplicationModal);
+    // The main window takes no input meanwhile; the progress window does.
+    auto* button = window.container()->jobScanViewController->btnAddJob;
+    QSignalSpy pressed(button, &QAbstractButton::clicked);
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(pressed.count(), 0);
+    EXPECT_FALSE(ModalSession::blocksInput(progressWindow));
     EXPECT_EQ(progressWindow->frameGeometry().topLeft(),
               ProgressWindowPresenter::centredOrigin(window.frameGeometry(), progressWindow->frameGeometry()));
     ASSERT_TRUE(shown.mask);
@@ -95,7 +105,9 @@ TEST(ProgressWindow, ShownModalOverAMaskAndClosedAgain)
 
     ProgressWindowPresenter::close(shown, progressWindow);
     EXPECT_FALSE(progressWindow->isVisible());
-    EXPECT_EQ(progressWindow->windowModality(), Qt::NonModal);
+    EXPECT_FALSE(ModalSession::blocksInput(button));
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(pressed.count(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(shown.mask.isNull());
 }

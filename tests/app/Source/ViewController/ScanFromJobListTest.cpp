@@ -62,7 +62,7 @@ protected:
     {
         list()->btnButtonScan->click();
         ASSERT_TRUE(progressWindow()->isVisible());
-        EXPECT_TRUE(progressWindow()->isModal());
+        EXPECT_TRUE(ModalSession::blocksInput(list()));
         EXPECT_TRUE(masked());
         ASSERT_TRUE(runUntil([this] {
             const std::string text = progressText().toStdString();
