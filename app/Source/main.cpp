@@ -5,11 +5,17 @@
 #include "AlertPanel.h"
 #include "AppDelegate.h"
 #include "ApplicationWindows.h"
+#include "DispatchQueue.h"
 #include "FWKVXSDK/JobFolder.h"
 #include "FirstFrameReport.h"
 #include "MainWindow.h"
 #include "NamedImage.h"
 #include "QtMainThread.h"
+
+namespace {
+// Two requests of at most 30 seconds each, and a margin.
+constexpr std::chrono::seconds kLongestStoppingRun{75};
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -41,6 +47,11 @@ int main(int argc, char** argv)
     const int status = application.exec();
     delegate.applicationWillTerminate();
     QtMainThread::shutdown();
+    // A run stopped by closing the window still unlocks its scanner. That must
+    // end here, before the exit handlers (OpenSSL's among them) tear down what
+    // the request needs; a stopped run sends at most one more request besides
+    // the unlock, each limited by the transfer's own time limit.
+    DispatchQueue::global().waitUntilIdle(kLongestStoppingRun);
     closelog();
     return status;
 }
