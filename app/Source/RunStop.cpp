@@ -1,5 +1,8 @@
 #include "RunStop.h"
 
+#include <algorithm>
+#include <thread>
+
 #include "FWKVXSDK/WebApiClient.h"
 
 namespace {
@@ -33,6 +36,33 @@ RunStop::Registration RunStop::registerJobs(const std::shared_ptr<ScannerData>& 
             checkpoint(run.stopped);
         },
         [&](int64_t code) { run.result = code; });
+    if (run.stopped) {
+        run.released = releaseLock(scanner);
+    }
+    return run;
+}
+
+RunStop::Scan RunStop::scan(const std::shared_ptr<ScannerData>& scanner, const std::shared_ptr<SettingData>& job,
+                            const ScanWorkflow::Progress& progress, const ScanWorkflow::Completion& completion) const
+{
+    Scan run;
+    const auto pause = [&](std::chrono::microseconds interval) {
+        const auto end = std::chrono::steady_clock::now() + interval;
+        for (auto now = std::chrono::steady_clock::now(); !requested() && now < end;
+             now = std::chrono::steady_clock::now()) {
+            std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(kStopPollInterval, end - now));
+        }
+        checkpoint(run.stopped);
+    };
+    ScanWorkflow(pause).scanWithjob(
+        scanner, job,
+        [&](int64_t code) {
+            run.result = code;
+            if (!run.stopped && completion) {
+                completion(code);
+            }
+        },
+        progress);
     if (run.stopped) {
         run.released = releaseLock(scanner);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -8,11 +9,13 @@
 #include "FWKVXSDK/ScannerData.h"
 
 #include "JobRegistration.h"
+#include "ScanWorkflow.h"
 
 // Stopping scan and registration runs that are under way, from another thread
 // or from a signal handler, without leaving a scanner locked to nobody. A run
-// checks the stop at each progress report, that is after the request under way
-// has been answered and while the run still holds the scanner's lock; once a
+// checks the stop at each progress report (a scan also in its pause between
+// status queries), that is after the request under way has been answered and
+// while the run still holds the scanner's lock; once a
 // stop has been asked for it is broken off there (no further requests), and
 // the thread that ran it releases the lock afterwards. The command-line tool
 // stops its runs on Ctrl-C, the desktop application when its window closes.
@@ -24,6 +27,14 @@ public:
         bool stopped = false;  // broken off by the stop
         bool released = false; // broken off, and the scanner is free again
     };
+    // A scan that checked this stop.
+    struct Scan {
+        int64_t result = 0;
+        bool stopped = false;
+        bool released = false;
+    };
+    // How often a pause between status queries looks for a stop.
+    static constexpr std::chrono::milliseconds kStopPollInterval{20};
 
     RunStop() = default;
     RunStop(const RunStop&) = delete;
@@ -48,6 +59,13 @@ public:
     // released before this returns.
     Registration registerJobs(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
                               const JobRegistration::Progress& progress) const;
+    // The scan sequence on the calling thread, with progress passed on. The
+    // pause before each status query ends as soon as a stop is asked for, and
+    // the scan is broken off there: the request under way was the last one
+    // before the unlock, which happens before this returns. The completion is
+    // called with the result unless the scan was broken off.
+    Scan scan(const std::shared_ptr<ScannerData>& scanner, const std::shared_ptr<SettingData>& job,
+              const ScanWorkflow::Progress& progress, const ScanWorkflow::Completion& completion) const;
 
 private:
     std::atomic<bool> mRequested{false};

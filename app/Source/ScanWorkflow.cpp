@@ -2,6 +2,7 @@
 
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "FWKVXSDK/WebApiClient.h"
 
@@ -19,6 +20,13 @@ int64_t codeOr(const ScannerData& scanner, int64_t fallback)
 constexpr int64_t kStatusRunning = 1;
 constexpr int64_t kStatusEndedWithError = 2;
 } // namespace
+
+ScanWorkflow::ScanWorkflow(Pause pause) : mPause(std::move(pause))
+{
+    if (!mPause) {
+        mPause = [](std::chrono::microseconds interval) { std::this_thread::sleep_for(interval); };
+    }
+}
 
 void ScanWorkflow::scanWithjob(const std::shared_ptr<ScannerData>& scanner, const std::shared_ptr<SettingData>& job,
                                const Completion& completion, const Progress& progresscompletion)
@@ -75,7 +83,7 @@ int64_t ScanWorkflow::runSequence(const std::shared_ptr<ScannerData>& scanner,
     // One failed status query is tolerated; the second in a row ends the scan.
     int failedQueries = 0;
     for (;;) {
-        std::this_thread::sleep_for(kStatusQueryInterval);
+        mPause(kStatusQueryInterval);
         if (!client.GetStatus(scanner)) {
             if (failedQueries == 0) {
                 failedQueries = 1;

@@ -11,6 +11,9 @@
 
 // The scan sequence: identify, lock, send the job's settings, start the scan,
 // query the status once a second until the scanner reports the end, unlock.
+// While the scanner reports that it is scanning the sequence goes on, however
+// long that takes (large batches are legitimate); the pause between queries
+// is where a stop can break it off.
 // Runs synchronously on the calling thread (never the UI thread) and calls the
 // completion exactly once with the result code: 0, the scanner's own code, or
 // an application code (AppError).
@@ -18,9 +21,15 @@ class ScanWorkflow {
 public:
     using Completion = std::function<void(int64_t result)>;
     using Progress = std::function<void(int64_t status)>;
+    // Waits the interval before a status query. It may break the sequence off
+    // by throwing (RunStop does so when a stop is asked for meanwhile).
+    using Pause = std::function<void(std::chrono::microseconds interval)>;
 
     // The wait before every status query, the first one included.
     static constexpr std::chrono::microseconds kStatusQueryInterval{1'000'000};
+
+    // Without a pause of its own the sequence sleeps the interval.
+    explicit ScanWorkflow(Pause pause = {});
 
     // scanner: the record the requests update (shared with the caller);
     // progresscompletion may be empty. Writes "progresscompletion:status(N)" to the
@@ -32,4 +41,6 @@ public:
 private:
     int64_t runSequence(const std::shared_ptr<ScannerData>& scanner, const std::shared_ptr<SettingData>& job,
                         const Progress& progresscompletion, std::optional<int64_t>& decided);
+
+    Pause mPause;
 };

@@ -58,11 +58,6 @@ RunInterruption::~RunInterruption()
     activeStop.store(nullptr);
 }
 
-std::string RunInterruption::releaseStoppedRun(const std::shared_ptr<ScannerData>& scanner)
-{
-    return stoppedMessage(RunStop::releaseLock(scanner));
-}
-
 std::string RunInterruption::stoppedMessage(bool released)
 {
     return LocalizedStrings::text(released ? "CliInterrupted" : "CliInterruptedLocked");

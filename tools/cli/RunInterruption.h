@@ -26,19 +26,11 @@ public:
     const RunStop& stop() const { return mStop; }
     // A signal has come.
     bool requested() const { return mStop.requested(); }
-    // Called from a scan's progress report: breaks the run off when a signal
-    // has come. Reports come only while the run holds the scanner's lock.
-    void checkpoint() { mStop.checkpoint(mStopped); }
-    // checkpoint() broke the run off; it then still holds the lock.
-    bool stoppedRun() const { return mStopped; }
-    // Releases the lock of the run that was broken off and returns the
-    // message that tells the user whether the scanner is free again.
-    static std::string releaseStoppedRun(const std::shared_ptr<ScannerData>& scanner);
-    // That message for a registration that checked stop().
+    // The message for a run that checked stop() and was broken off: whether
+    // the scanner is free again.
     static std::string stoppedMessage(bool released);
 
 private:
     RunStop mStop;
-    bool mStopped = false;
     struct sigaction mPrevious[3] {}; // SIGINT, SIGTERM, SIGHUP as they were
 };

@@ -12,7 +12,6 @@
 #include "ProgressText.h"
 #include "ResultMessage.h"
 #include "RunInterruption.h"
-#include "ScanWorkflow.h"
 #include "StoredJobCheck.h"
 #include "UsageError.h"
 
@@ -43,10 +42,9 @@ int ScanCommand::run(const std::vector<std::string>& rest)
     if (!json) {
         CliOutput::line(shownText);
     }
-    int64_t result = 0;
-    RunInterruption interruption;
-    ScanWorkflow().scanWithjob(
-        scanner, job, [&](int64_t code) { result = code; },
+    const RunInterruption interruption;
+    const RunStop::Scan run = interruption.stop().scan(
+        scanner, job,
         [&](int64_t status) {
             if (json) {
                 CliOutput::json({{"progress", status}});
@@ -54,11 +52,11 @@ int ScanCommand::run(const std::vector<std::string>& rest)
                 shownText = *text;
                 CliOutput::line(shownText);
             }
-            interruption.checkpoint();
-        });
+        },
+        {});
 
-    if (interruption.stoppedRun()) {
-        return CliOutput::runResult(json, result, RunInterruption::releaseStoppedRun(scanner));
+    if (run.stopped) {
+        return CliOutput::runResult(json, run.result, RunInterruption::stoppedMessage(run.released));
     }
-    return CliOutput::runResult(json, result, ResultMessage::forScan(result));
+    return CliOutput::runResult(json, run.result, ResultMessage::forScan(run.result));
 }

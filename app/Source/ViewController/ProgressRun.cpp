@@ -65,6 +65,19 @@ RunStop::Registration ProgressRun::registerJobs(const std::shared_ptr<ScannerDat
     });
 }
 
+RunStop::Scan ProgressRun::scan(const std::shared_ptr<ScannerData>& scanner, const std::shared_ptr<SettingData>& job,
+                                const ScanWorkflow::Completion& completion)
+{
+    return mStop.scan(
+        scanner, job,
+        [this](int64_t status) {
+            if (const auto text = ProgressText::forScanStatus(status)) {
+                postProgressText(*text);
+            }
+        },
+        completion);
+}
+
 bool ProgressRun::finish(const std::function<void()>& task)
 {
     if (abandoned()) {

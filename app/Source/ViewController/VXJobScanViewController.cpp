@@ -3,15 +3,12 @@
 #include <QHash>
 #include <QLabel>
 #include <QPixmap>
-#include <QPointer>
 #include <algorithm>
 
 #include "AlertPanel.h"
-#include "ApplicationWindows.h"
 #include "CustomButton.h"
 #include "DispatchQueue.h"
 #include "FWKVXSDK/EnumExtensions.h"
-#include "FWKVXSDK/MainThreadDispatcher.h"
 #include "FernwickException.h"
 #include "FwkUtilsMethod.h"
 #include "JobCollectionButton.h"
@@ -23,10 +20,9 @@
 #include "LocalizedText.h"
 #include "NamedImage.h"
 #include "ProcessAnimationController.h"
-#include "ProgressText.h"
+#include "ProgressRun.h"
 #include "ResultMessage.h"
 #include "ScanButton.h"
-#include "ScanWorkflow.h"
 #include "ScanerSelectButton.h"
 #include "StoredJobCheck.h"
 #include "ToolbarButton.h"
@@ -308,48 +304,20 @@ void VXJobScanViewController::scanjob(QAbstractButton*)
         return;
     }
 
-    ProgressWindowPresenter::Presentation shown =
-        ProgressWindowPresenter::show(ApplicationWindows::mainWindow(), processAnimationWindow);
-    processSession = shown.session;
+    // Closing the window during the scan stops it after the request under way
+    // and unlocks the scanner.
+    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
     if (processAnimationView) {
         processAnimationView->setProgressText(localized("Scanning"));
     }
-    const QPointer<VXJobScanViewController> screen(this);
-    const QPointer<CustomMaskView> mask = shown.mask;
     const std::shared_ptr<ScannerData> scanner = currentScannerData;
-    DispatchQueue::global().async([screen, mask, scanner, job] {
-        ScanWorkflow().scanWithjob(
-            scanner, job,
-            [&](int64_t result) {
-                // The worker waits until the user has dismissed the result; when the
-                // program is ending nothing is shown.
-                MainThreadDispatcher::RunAndWait([&] {
-                    if (screen) {
-                        screen->finishScan(result, mask);
-                    }
-                });
-            },
-            [screen](int64_t status) {
-                MainThreadDispatcher::Post([screen, status] {
-                    if (screen) {
-                        screen->showScanProgress(status);
-                    }
-                });
+    DispatchQueue::global().async([run, scanner, job] {
+        run->scan(scanner, job, [&](int64_t result) {
+            // The worker waits until the user has dismissed the result.
+            run->finish([&] {
+                run->close();
+                AlertPanel::showMessage(ResultMessage::forScan(result));
             });
+        });
     });
-}
-
-void VXJobScanViewController::showScanProgress(int64_t status)
-{
-    if (const auto text = ProgressText::forScanStatus(status); text && processAnimationView) {
-        processAnimationView->setProgressText(QString::fromStdString(*text));
-    }
-}
-
-void VXJobScanViewController::finishScan(int64_t result, CustomMaskView* mask)
-{
-    ProgressWindowPresenter::Presentation shown{processSession, mask};
-    ProgressWindowPresenter::close(shown, processAnimationWindow);
-    processSession = shown.session;
-    AlertPanel::showMessage(ResultMessage::forScan(result));
 }

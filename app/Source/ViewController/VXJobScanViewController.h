@@ -9,7 +9,6 @@
 #include "FWKVXSDK/ScannerData.h"
 #include "FWKVXSDK/SettingData.h"
 #include "JobCollectionView.h"
-#include "ProgressWindowPresenter.h"
 #include "VXViewController.h"
 
 class CustomButton;
@@ -67,8 +66,6 @@ public:
     std::unique_ptr<WindowController> processAnimation;
     QDialog* processAnimationWindow = nullptr;
     ProcessAnimationController* processAnimationView = nullptr;
-    // The modal session of a running scan.
-    ModalSession processSession;
 
 public slots:
     void addjob(QAbstractButton* sender);
@@ -91,9 +88,6 @@ private:
     // Deletes the jobs' files; the jobs whose file is gone leave the list, and
     // the user learns about those that stay.
     void removeJobs(std::vector<std::shared_ptr<SettingData>> jobs);
-    // The scan's progress and its end, on the main thread.
-    void showScanProgress(int64_t status);
-    void finishScan(int64_t result, CustomMaskView* mask);
 
     Ui::VXJobScanViewController* mUi = nullptr;
     QHash<QString, QPixmap> mFormatPictures;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include "FWKVXSDK/JobFolder.h"
@@ -48,6 +49,21 @@ inline std::vector<std::string> operationsOf(const std::vector<nlohmann::json>& 
         names.push_back(operationOf(request));
     }
     return names;
+}
+
+// What a run sent after it was told to stop (the requests logged since): at
+// most the request that was on its way then, and the unlock as the last one.
+inline ::testing::AssertionResult onlyTheUnlockFollows(const std::vector<nlohmann::json>& since)
+{
+    const auto operations = operationsOf(since);
+    if (!operations.empty() && operations.size() <= 2 && operations.back() == "unlock" && operations.front() != "lock") {
+        return ::testing::AssertionSuccess();
+    }
+    std::string sent;
+    for (const auto& operation : operations) {
+        sent += " " + operation;
+    }
+    return ::testing::AssertionFailure() << "sent after the stop:" << sent;
 }
 
 inline nlohmann::json bodyOf(const nlohmann::json& request)

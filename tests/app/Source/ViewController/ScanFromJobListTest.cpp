@@ -7,9 +7,11 @@
 
 #include "CustomMaskView.h"
 #include "JobScreensFixture.h"
+#include "ModalSession.h"
 #include "ProcessAnimationController.h"
 #include "SimulatorProcess.h"
 #include "SystemLog.h"
+#include "app/Source/FlowTestSupport.h"
 
 namespace {
 class ScanFromJobList : public JobScreens {
@@ -130,4 +132,21 @@ TEST_F(ScanFromJobList, AnUnreachableScannerIsReportedAsNotFound)
     scan();
     EXPECT_EQ(alerts, std::vector<std::string>{en("ErrorNoDetectScanner")});
     EXPECT_FALSE(masked());
+}
+
+TEST_F(ScanFromJobList, ClosingTheWindowStopsALongScanAndUnlocks)
+{
+    startScanner("status-queries-per-phase=1000"); // scans for most of an hour
+    prepare("127.0.0.2");
+    list()->btnButtonScan->click();
+    ASSERT_TRUE(runUntil([this] {
+        const auto operations = operationsOf(sim->Requests());
+        return std::count(operations.begin(), operations.end(), "status") >= 2;
+    }));
+    const std::size_t beforeTheStop = sim->Requests().size();
+    window->close();
+    EXPECT_FALSE(progressWindow()->isVisible());
+    ASSERT_TRUE(DispatchQueue::global().waitUntilIdle(std::chrono::seconds(10)));
+    EXPECT_TRUE(onlyTheUnlockFollows(sim->RequestsSince(beforeTheStop)));
+    EXPECT_TRUE(alerts.empty()) << "nothing is shown once the window has closed";
 }
