@@ -8,6 +8,33 @@
 #include "LocalizedStrings.h"
 
 namespace {
+// ASCII white space and the Unicode space and line separators, as UTF-8.
+const std::array<std::string_view, 25> kSpaces{
+    " ", "\t", "\n", "\r", "\v", "\f",
+    "\xC2\x85", "\xC2\xA0", "\xE1\x9A\x80", "\xE2\x80\x80", "\xE2\x80\x81", "\xE2\x80\x82", "\xE2\x80\x83",
+    "\xE2\x80\x84", "\xE2\x80\x85", "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88", "\xE2\x80\x89",
+    "\xE2\x80\x8A", "\xE2\x80\xA8", "\xE2\x80\xA9", "\xE2\x80\xAF", "\xE2\x81\x9F", "\xE3\x80\x80"};
+
+std::size_t spaceAtStart(std::string_view text)
+{
+    for (const auto space : kSpaces) {
+        if (text.substr(0, space.size()) == space) {
+            return space.size();
+        }
+    }
+    return 0;
+}
+
+std::size_t spaceAtEnd(std::string_view text)
+{
+    for (const auto space : kSpaces) {
+        if (text.size() >= space.size() && text.substr(text.size() - space.size()) == space) {
+            return space.size();
+        }
+    }
+    return 0;
+}
+
 // Each forbidden character with the forms that differ from it only in width
 // or size (their compatibility decomposition is the character itself).
 const std::array<std::array<std::string_view, 4>, 7> kForbidden{{
@@ -20,6 +47,18 @@ const std::array<std::array<std::string_view, 4>, 7> kForbidden{{
     {"|", "\xEF\xBD\x9C" /* U+FF5C */, "", ""},
 }};
 } // namespace
+
+std::string JobValidator::trimmed(const std::string& text)
+{
+    std::string_view view(text);
+    while (const std::size_t n = spaceAtStart(view)) {
+        view.remove_prefix(n);
+    }
+    while (const std::size_t n = spaceAtEnd(view)) {
+        view.remove_suffix(n);
+    }
+    return std::string(view);
+}
 
 bool JobValidator::containsForbiddenCharacter(const std::string& path)
 {
@@ -41,13 +80,15 @@ std::optional<std::string> JobValidator::firstFailure(const SettingData& job)
     if (containsForbiddenCharacter(sendPath)) {
         return std::string("ErrorInvalidCharacters");
     }
-    if (job.jobName().empty()) {
+    // Checked as the job file gives them back: a name or path of blanks only
+    // would be stored empty, and the job could not be saved again.
+    if (trimmed(job.jobName()).empty()) {
         return std::string("ErrorJobName");
     }
     if (job.colorMode() == ColorMode::Monochrome && job.fileFormat() == FileFormat::Jpeg) {
         return std::string("ErrorInvalidCombiMonoJpeg");
     }
-    if (sendPath.empty()) {
+    if (trimmed(sendPath).empty()) {
         return std::string("ErrorSendPath");
     }
     return std::nullopt;

@@ -21,6 +21,4 @@ public:
     // the store does not keep; the user name and password exactly.
     static bool holds(const SettingData& expected);
     static bool exists(int64_t number);
-    // Texts without white space and line breaks at both ends.
-    static std::string trimmed(const std::string& text);
 };

@@ -218,11 +218,21 @@ TEST_F(JobValidation, FullWidthAndSmallFormLookAlikesAreForbiddenToo)
     EXPECT_FALSE(JobValidator::containsForbiddenCharacter("\\\\srv\\caf\xC3\xA9\\\xC2\xA5"));
 }
 
-TEST_F(JobValidation, BlanksCountAsContentAndCombinationsOtherThanMonoJpegPass)
+TEST_F(JobValidation, NamesAndPathsCountAsTheJobFileGivesThemBackAndCombinationsOtherThanMonoJpegPass)
 {
     SettingData& job = *validJobs.emplace_back(validJob());
-    job.setJobName("   ");
-    job.sendSetting()->setSendPath(" ");
+    // Blanks only would be stored as an empty text: the job could not be saved again.
+    for (const char* blanks : {"   ", "\t\r\n", "\xE3\x80\x80\xC2\xA0" /* ideographic, no-break space */}) {
+        job.setJobName(blanks);
+        EXPECT_EQ(JobValidator::firstFailure(job), "ErrorJobName") << blanks;
+        job.setJobName("Invoices");
+        job.sendSetting()->setSendPath(blanks);
+        EXPECT_EQ(JobValidator::firstFailure(job), "ErrorSendPath") << blanks;
+    }
+    // Blanks around a text leave the text.
+    job.setJobName(" \u3000Invoices ");
+    job.sendSetting()->setSendPath(" \\\\srv\\in\t");
+    EXPECT_EQ(JobValidator::trimmed(job.jobName()), "Invoices");
     EXPECT_EQ(JobValidator::firstFailure(job), std::nullopt);
     job.setColorMode(ColorMode::Gray);
     job.setFileFormat(FileFormat::Jpeg);
