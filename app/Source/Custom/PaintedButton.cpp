@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "LocalizedStrings.h"
 
@@ -47,8 +48,10 @@ void PaintedButton::drawFocusRing(QPainter& painter, const QPainterPath& shape) 
 
 void PaintedButton::drawFocusRing(QPainter& painter, double cornerRadius) const
 {
+    const double inset = focusRingInset();
+    const double radius = std::max(cornerRadius - (inset - 1.25), 1.0);
     QPainterPath shape;
-    shape.addRoundedRect(QRectF(rect()).adjusted(1.25, 1.25, -1.25, -1.25), cornerRadius, cornerRadius);
+    shape.addRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), radius, radius);
     drawFocusRing(painter, shape);
 }
 

@@ -35,6 +35,10 @@ protected:
     void drawFocusRing(QPainter& painter, double cornerRadius = 3) const;
     // The ring's colour; buttons with a dark face draw it light.
     virtual QColor focusRingColor() const;
+    // How far inside the button's edge the ring runs: along the edge for
+    // buttons on a light panel, inside the face for those with a dark one,
+    // where a light ring at the edge would merge into the panel around it.
+    virtual double focusRingInset() const { return 1.25; }
     QIcon::Mode iconMode() const;
 
 private:

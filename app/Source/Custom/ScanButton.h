@@ -26,8 +26,9 @@ public:
 protected:
     void drawBackground(QPainter& painter) override;
     QColor titleColor() const override;
-    // The highlight colour would vanish on the blue face.
+    // The highlight colour would vanish on the blue face: a white ring inside it.
     QColor focusRingColor() const override { return Qt::white; }
+    double focusRingInset() const override { return 4; }
 
 private:
     NamedPicture mBackgroundEnablePicture;

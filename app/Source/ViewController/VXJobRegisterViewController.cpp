@@ -63,6 +63,7 @@ void VXJobRegisterViewController::loadView()
     btnBatchRegist = mUi->btnBatchRegist;
     btnUpdateList = mUi->btnUpdateList;
     connect(closebutton, &QPushButton::clicked, this, [this] { goback(closebutton); });
+    backOnEscape(closebutton);
     connect(btnBatchRegist, &QPushButton::clicked, this, [this] { registerjob(btnBatchRegist); });
     connect(btnUpdateList, &QPushButton::clicked, this, [this] { discoveryscanner(btnUpdateList); });
 }

@@ -58,6 +58,7 @@ void VXScanerListViewController::loadView()
     scanerlistview = mUi->scanerlistview;
     backbutton = mUi->backbutton;
     connect(backbutton, &QPushButton::clicked, this, [this] { goback(backbutton); });
+    backOnEscape(backbutton);
     connect(searchbutton, &QPushButton::clicked, this, [this] { searchScanner(searchbutton); });
     // Return in the field checks the address, as the search button does.
     connect(ipadressfeild, &QLineEdit::returnPressed, this, [this] { searchScanner(searchbutton); });
@@ -208,6 +209,12 @@ bool VXScanerListViewController::tableView(SelectTableView*, const QKeyEvent& ev
 
 bool VXScanerListViewController::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == scanerlistview && event->type() == QEvent::FocusIn &&
+        static_cast<const QFocusEvent&>(*event).reason() != Qt::MouseFocusReason && selectedRow() < 0 &&
+        mModel->rowCount() > 0) {
+        // Reached by the keyboard: the ring never sits on a row that Space would not choose.
+        scanerlistview->selectRow(0);
+    }
     if (watched == scanerlistview && event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         tableView(scanerlistview, key, QString());

@@ -32,6 +32,7 @@ void VXVersionViewController::loadView()
     versionView = mUi->versionView;
     connect(btnRegistJobToScanner, &QPushButton::clicked, this, [this] { copyjob(btnRegistJobToScanner); });
     connect(closebutton, &QPushButton::clicked, this, [this] { goback(closebutton); });
+    backOnEscape(closebutton);
 }
 
 void VXVersionViewController::viewDidLoad()

@@ -1,5 +1,8 @@
 #include "VXViewController.h"
 
+#include <QAbstractButton>
+#include <QShortcut>
+
 VXViewController::VXViewController(QWidget* parent) : ViewController(parent) {}
 
 VXViewController::~VXViewController() = default;
@@ -15,4 +18,12 @@ void VXViewController::transition(const CustomSegue& segue)
     if (const TransitionHandler handler = mCompletion) {
         handler(segue);
     }
+}
+
+void VXViewController::backOnEscape(QAbstractButton* back)
+{
+    // A hidden screen's shortcut does not fire: only the screen shown goes back.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, back, &QAbstractButton::click);
 }

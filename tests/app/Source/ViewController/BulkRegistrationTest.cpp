@@ -188,6 +188,14 @@ TEST_F(BulkRegistration, CellsFollowTheRowsAndTabGoesThroughThem)
         EXPECT_EQ(nextTabStop(expected[at - 1]), expected[at]) << at;
     }
     EXPECT_FALSE(screen.registertable->tabKeyNavigation());
+
+    // Escape is the back button, from any of them.
+    std::vector<std::string> sent;
+    screen.transitionCompletionHandler([&](const CustomSegue& segue) { sent.push_back(segue.segueidentifier()); });
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    QTest::keyClick(screen.passwordCell(1)->passwordtextfield, Qt::Key_Escape);
+    EXPECT_EQ(sent, std::vector<std::string>{"goback"});
 }
 
 TEST_F(BulkRegistration, ColumnsKeepTheirOrderLeftToRight)

@@ -1,6 +1,8 @@
 // The scanner list: its filters, choosing a scanner, the address check against
 // simulated scanners, and the search when the screen appears.
 #include <QAbstractItemModel>
+#include <QApplication>
+#include <QItemSelectionModel>
 #include <QDialog>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -165,6 +167,25 @@ TEST_F(ScannerListChoosing, SpaceChoosesTheSelectedRowOtherKeysSelectByTyping)
     EXPECT_EQ(screen.scanerlistview->currentIndex().row(), 2);
     QTest::keyClick(screen.scanerlistview, Qt::Key_Space);
     EXPECT_EQ(handedOver(1), screen.scannerContents[2]);
+}
+
+TEST_F(ScannerListChoosing, TheKeyboardLandsOnTheFirstRowAndEscapeGoesBack)
+{
+    knowThree();
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    screen.ipadressfeild->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(screen.ipadressfeild, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), screen.scanerlistview);
+    // The ring sits on a row that Space chooses.
+    EXPECT_EQ(screen.scanerlistview->selectionModel()->selectedRows().value(0).row(), 0);
+    EXPECT_EQ(screen.scanerlistview->currentIndex().row(), 0);
+    QTest::keyClick(screen.scanerlistview, Qt::Key_Space);
+    EXPECT_EQ(handedOver(0), screen.scannerContents[0]);
+    // Escape is the back button: it hands over the selected row too.
+    screen.scanerlistview->clearSelection();
+    QTest::keyClick(screen.ipadressfeild, Qt::Key_Escape);
+    EXPECT_EQ(handedOver(1), nullptr);
 }
 
 TEST_F(ScannerListChoosing, TheBackButtonHandsOverTheSelectedScannerOrNone)

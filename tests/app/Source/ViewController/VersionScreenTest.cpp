@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QTest>
 
 #include "CustomButton.h"
 #include "InfoDictionary.h"
@@ -30,6 +31,7 @@ TEST_F(VersionScreen, ShowsTheBuildsVersionAndCopyrightAsTheyAre)
     EXPECT_EQ(screen.version->text().toStdString(), VANTIX_EXPECTED_VERSION);
     EXPECT_EQ(screen.copyright->text().toStdString(), *InfoDictionary::objectForKey("NSHumanReadableCopyright"));
     EXPECT_FALSE(screen.copyright->text().isEmpty());
+    EXPECT_FALSE(screen.copyright->text().startsWith("Copyright")) << "the caption beside it says so already";
     EXPECT_EQ(screen.labelVersion->text(), "Version");
     EXPECT_EQ(screen.btnRegistJobToScanner->text().toStdString(), LocalizedStrings::text("TextSendJobAllScanner"));
     EXPECT_FALSE(InfoDictionary::objectForKey("NoSuchKey"));
@@ -47,6 +49,12 @@ TEST_F(VersionScreen, BothButtonsLeadAwayInOneStep)
     container->jobRegisterViewController->goback(nullptr);
     container->jobScanViewController->version(nullptr);
     container->versionViewController->closebutton->click();
+    EXPECT_EQ(shown(window), container->jobScanViewController);
+    // Escape is the back button.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    container->jobScanViewController->version(nullptr);
+    QTest::keyClick(container->versionViewController->closebutton, Qt::Key_Escape);
     EXPECT_EQ(shown(window), container->jobScanViewController);
 }
 
