@@ -96,3 +96,8 @@ int64_t JobList::integerValue(const std::optional<std::string>& text)
     }
     return negative ? -value : value;
 }
+
+std::string JobList::filePath(int64_t number)
+{
+    return SettingData::userAppRootFolderPath() + "/Job-" + std::to_string(number) + ".xml";
+}

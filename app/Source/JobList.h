@@ -26,6 +26,8 @@ public:
     static std::optional<int64_t> nextStoredJobNo(const std::vector<std::shared_ptr<SettingData>>& shown = {});
     // A fresh record numbered so, with the default name; null when full.
     static std::shared_ptr<SettingData> newStoredJob(const std::vector<std::shared_ptr<SettingData>>& shown = {});
+    // The path of the job file of that number, as the job store names it.
+    static std::string filePath(int64_t number);
     // The integer value of a job number text: leading blanks, an optional sign and
     // the leading digits; no digits (or an absent text) gives 0.
     static int64_t integerValue(const std::optional<std::string>& text);

@@ -4,15 +4,9 @@
 #include "FWKVXSDK/XMLTODictionaryParser.h"
 
 #include "AtomicFile.h"
+#include "JobList.h"
 #include "SmallFile.h"
 #include "StoredJobCheck.h"
-
-namespace {
-std::string pathOf(int64_t number)
-{
-    return SettingData::userAppRootFolderPath() + "/Job-" + std::to_string(number) + ".xml";
-}
-} // namespace
 
 bool JobSetSnapshot::take(const std::vector<int64_t>& numbers, int64_t& failed)
 {
@@ -20,7 +14,7 @@ bool JobSetSnapshot::take(const std::vector<int64_t>& numbers, int64_t& failed)
     for (const int64_t number : numbers) {
         // A file larger than the job reader takes is no readable job, but it is
         // still kept whole or the change is not made.
-        auto file = SmallFile::read(pathOf(number), XMLTODictionaryParser::kMaxFileSize);
+        auto file = SmallFile::read(JobList::filePath(number), XMLTODictionaryParser::kMaxFileSize);
         if (file.status != SmallFile::Status::Read) {
             mFiles.clear();
             failed = number;
@@ -41,10 +35,10 @@ bool JobSetSnapshot::restore() const
         }
     }
     for (const auto& [number, bytes] : mFiles) {
-        const auto now = SmallFile::read(pathOf(number), XMLTODictionaryParser::kMaxFileSize);
+        const auto now = SmallFile::read(JobList::filePath(number), XMLTODictionaryParser::kMaxFileSize);
         if (now.status != SmallFile::Status::Read || now.bytes != bytes) {
             // Job files hold share passwords: readable by their owner only.
-            restored = AtomicFile::write(pathOf(number), bytes, 0600) && restored;
+            restored = AtomicFile::write(JobList::filePath(number), bytes, 0600) && restored;
         }
     }
     return restored;

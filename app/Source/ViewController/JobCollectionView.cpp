@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -134,9 +135,31 @@ void JobCollectionView::deselectAll()
     mSelected = -1;
 }
 
+void JobCollectionView::setEmptyText(const QString& text)
+{
+    if (!mEmptyText) {
+        mEmptyText = new QLabel(viewport());
+        mEmptyText->setAlignment(Qt::AlignCenter);
+        mEmptyText->setWordWrap(true);
+        mEmptyText->setForegroundRole(QPalette::PlaceholderText);
+        mEmptyText->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    mEmptyText->setText(text);
+    layoutItems();
+}
+
+QString JobCollectionView::emptyText() const
+{
+    return mEmptyText && mEmptyText->isVisibleTo(this) ? mEmptyText->text() : QString();
+}
+
 void JobCollectionView::layoutItems()
 {
     const int available = viewport()->width();
+    if (mEmptyText) {
+        mEmptyText->setGeometry(0, kEmptyTextTop, available, mEmptyText->heightForWidth(available));
+        mEmptyText->setVisible(mItems.isEmpty());
+    }
     if (mItems.isEmpty()) {
         mColumns = 1;
         mContent->resize(available, 0);

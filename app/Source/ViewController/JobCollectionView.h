@@ -11,6 +11,7 @@
 class JobCollectionView;
 class JobCollectionViewItem;
 class QKeyEvent;
+class QLabel;
 
 // Where a tile sits: the section (the grid has one) and the tile's index in it.
 struct IndexPath {
@@ -49,6 +50,7 @@ public:
     static constexpr int kMinimumColumnSpacing = 8;
     static constexpr int kMaximumColumnSpacing = 16;
     static constexpr int kRowSpacing = 12;
+    static constexpr int kEmptyTextTop = 48;
 
     explicit JobCollectionView(QWidget* parent = nullptr);
     ~JobCollectionView() override;
@@ -72,6 +74,9 @@ public:
     void deselectAll();
     // Tiles per row at the current width.
     int columnCount() const { return mColumns; }
+    // One line of help shown in the grid while it has no tiles.
+    void setEmptyText(const QString& text);
+    QString emptyText() const;
 
     // The grid's keyboard handling (see the class comment).
     void keyDown(QKeyEvent* event);
@@ -102,6 +107,7 @@ private:
     QList<JobCollectionViewItem*> mItems;
     QList<JobCollectionViewItem*> mReusable;
     QWidget* mContent = nullptr;
+    QLabel* mEmptyText = nullptr;
     int64_t mSelected = -1;
     int mColumns = 1;
     // Set while the grid itself moves the focus between its stops.

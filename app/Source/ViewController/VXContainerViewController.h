@@ -30,6 +30,8 @@ public:
     void embeddedFromViewController(VXViewController* from, VXViewController* to);
     void addContentViewController(VXViewController* screen);
     void removeContentViewController(VXViewController* screen);
+    // The screen shown, or null.
+    ViewController* shownScreen() const;
 
     VXJobScanViewController* jobScanViewController = nullptr;
     VXScanerListViewController* scanerListViewController = nullptr;
@@ -48,5 +50,4 @@ private:
     void installHandler(VXViewController* screen, std::vector<Route> routes);
     void follow(const CustomSegue& segue, const Route& route);
     QList<VXViewController*> screens() const;
-    ViewController* shownScreen() const;
 };

@@ -24,7 +24,6 @@
 #include "ResultMessage.h"
 #include "ScanButton.h"
 #include "ScanerSelectButton.h"
-#include "StoredJobCheck.h"
 #include "ToolbarButton.h"
 #include "WindowController.h"
 #include "ui_JobScan.h"
@@ -127,6 +126,7 @@ void VXJobScanViewController::InitLanguage()
     btnDeleteAllJob->setText(localized("MenuDeleteAll"));
     btnAddJob->setText(localized("TitleAddJob"));
     btnButtonScan->setText(localized("ButtonScan"));
+    collectionview->setEmptyText(localized("MessageNoJobs"));
 }
 
 int64_t VXJobScanViewController::collectionView(JobCollectionView*, int64_t)
@@ -178,18 +178,24 @@ void VXJobScanViewController::setRepresentedObject(const RepresentedObject& obje
     if (!object) {
         return;
     }
-    if (const auto added = representedRecord<SettingData>(object, "addjob")) {
+    const auto added = representedRecord<SettingData>(object, "addjob");
+    if (added) {
         jobContents.push_back(SettingData::initWithData(*added));
         sortJobContents();
         collectionview->reloadData();
     }
-    if (const auto edited = representedRecord<SettingData>(object, "editjob")) {
+    const auto edited = representedRecord<SettingData>(object, "editjob");
+    if (edited) {
         const auto found = std::find_if(jobContents.begin(), jobContents.end(),
                                         [&](const auto& job) { return job->jobNo() == edited->jobNo(); });
         if (found != jobContents.end()) {
             *found = edited;
         }
         collectionview->reloadData();
+    }
+    if (added || edited) {
+        mRemovals.jobsChanged();
+        emit jobsChanged();
     }
     // A result without a scanner keeps the earlier choice.
     if (const auto scanner = representedRecord<ScannerData>(object, "scanner")) {
@@ -250,23 +256,52 @@ void VXJobScanViewController::removejoball(QAbstractButton*)
     removeJobs(jobContents);
 }
 
-void VXJobScanViewController::removeJobs(std::vector<std::shared_ptr<SettingData>> jobs)
+void VXJobScanViewController::removeJobs(const std::vector<std::shared_ptr<SettingData>>& jobs)
 {
-    std::vector<std::shared_ptr<SettingData>> removed;
+    std::vector<int64_t> numbers;
     for (const auto& job : jobs) {
-        if (StoredJobCheck::remove(JobList::integerValue(job->jobNo()))) {
-            removed.push_back(job);
-        }
+        numbers.push_back(JobList::integerValue(job->jobNo()));
     }
+    const std::vector<int64_t> removed = mRemovals.remove(numbers);
+    dropJobs(removed);
+    if (removed.size() != numbers.size()) {
+        AlertPanel::showMessage(LocalizedStrings::text("ErrorDeleteJob"));
+    }
+}
+
+void VXJobScanViewController::dropJobs(const std::vector<int64_t>& numbers)
+{
     jobContents.erase(std::remove_if(jobContents.begin(), jobContents.end(),
                                      [&](const auto& job) {
-                                         return std::find(removed.begin(), removed.end(), job) != removed.end();
+                                         const int64_t number = JobList::integerValue(job->jobNo());
+                                         return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
                                      }),
                       jobContents.end());
     collectionview->reloadData();
-    if (removed.size() != jobs.size()) {
-        AlertPanel::showMessage(LocalizedStrings::text("ErrorDeleteJob"));
+    emit jobsChanged();
+}
+
+void VXJobScanViewController::undoRemoval()
+{
+    const auto restored = mRemovals.undo();
+    if (!restored) {
+        if (!mRemovals.canUndo()) {
+            return; // nothing to undo: a job took one of the numbers meanwhile
+        }
+        AlertPanel::showMessage(LocalizedStrings::text("ErrorUndoRemoval"));
+        return;
     }
+    for (const int64_t number : *restored) {
+        jobContents.push_back(SettingData::ReadSettings(number));
+    }
+    sortJobContents();
+    collectionview->reloadData();
+    emit jobsChanged();
+}
+
+void VXJobScanViewController::redoRemoval()
+{
+    dropJobs(mRemovals.redo());
 }
 
 void VXJobScanViewController::discovery(QAbstractButton*)

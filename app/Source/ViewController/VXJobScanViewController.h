@@ -9,6 +9,7 @@
 #include "FWKVXSDK/ScannerData.h"
 #include "FWKVXSDK/SettingData.h"
 #include "JobCollectionView.h"
+#include "JobRemovalHistory.h"
 #include "VXViewController.h"
 
 class CustomButton;
@@ -80,15 +81,29 @@ public slots:
     // Registers all jobs on the picked scanner (VXJobScanViewControllerRegistration.cpp).
     void regsterjoball(QAbstractButton* sender);
 
+public:
+    // The last removal (one tile or all), undone and redone from the Edit menu.
+    bool canUndoRemoval() const { return mRemovals.canUndo(); }
+    bool canRedoRemoval() const { return mRemovals.canRedo(); }
+    void undoRemoval();
+    void redoRemoval();
+
+signals:
+    // The jobs changed, and with them what Undo and Redo can do.
+    void jobsChanged();
+
 protected:
     void loadView() override;
 
 private:
     void sortJobContents();
-    // Deletes the jobs' files; the jobs whose file is gone leave the list, and
-    // the user learns about those that stay.
-    void removeJobs(std::vector<std::shared_ptr<SettingData>> jobs);
+    // Deletes the jobs' files (kept for Undo); the jobs whose file is gone
+    // leave the list, and the user learns about those that stay.
+    void removeJobs(const std::vector<std::shared_ptr<SettingData>>& jobs);
+    // The jobs of these numbers leave the list.
+    void dropJobs(const std::vector<int64_t>& numbers);
 
     Ui::VXJobScanViewController* mUi = nullptr;
     QHash<QString, QPixmap> mFormatPictures;
+    JobRemovalHistory mRemovals;
 };

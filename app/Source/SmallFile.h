@@ -4,9 +4,10 @@
 #include <string>
 #include <sys/types.h>
 
-// Reads a file the tool is handed (a targets file, a job bundle) with care:
-// a regular file only (a FIFO or device is refused without hanging), opened
-// once, of bounded size, also when it grows while being read.
+// Reads a file with care (a targets file or job bundle the tool is handed, a
+// job file kept so that its removal can be undone): a regular file only (a
+// FIFO or device is refused without hanging), opened once, of bounded size,
+// also when it grows while being read.
 class SmallFile {
 public:
     enum class Status { Read, CannotRead, TooLarge };
