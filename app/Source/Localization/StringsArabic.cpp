@@ -10,7 +10,8 @@ const StringTableEntry kEntries[] = {
     {"Cancel", "إلغاء"},
     {"Back", "رجوع"},
 
-    // Main menu
+    // Main menu (no access letters: Arabic menus go without them)
+    {"MainMenu_ApplicationName", "%@"},
     {"MainMenu_Edit", "تحرير"},
     {"MainMenu_Window", "نافذة"},
     {"MainMenu_Help", "مساعدة"},
@@ -45,7 +46,7 @@ const StringTableEntry kEntries[] = {
     {"ErrorNoDetectScanner", "لم يتم العثور على أي ماسح ضوئي."},
     {"ErrorScan", "فشل المسح الضوئي."},
     {"ErrorFailedToBulkRegistJob", "تعذّر تسجيل المهام على الماسح الضوئي."},
-    {"ErrorInvalidCharacters", "يحتوي المسار على أحرف غير مسموح بها: : \" * ? < > |"},
+    {"ErrorInvalidCharacters", "يحتوي المسار على أحرف غير مسموح بها: :\u00A0\"\u00A0*\u00A0?\u00A0<\u00A0>\u00A0|"},
     {"ErrorTooLongPath", "المسار طويل جدًا."},
     {"ErrorInvalidPassword", "كلمة مرور المهام غير صحيحة."},
     {"ErrorConnect", "فشل الاتصال بالماسح الضوئي."},
@@ -68,6 +69,8 @@ const StringTableEntry kEntries[] = {
     {"ButtonScan", "مسح ضوئي"},
     {"MessageDelete", "هل تريد حذف جميع المهام؟"},
     {"LabelJob", "مهمة"},
+    {"MessageNoJobs", "لا توجد مهام بعد. «إضافة مهمة» تنشئ أول مهمة."},
+    {"ErrorUndoRemoval", "تعذّرت استعادة المهام المحذوفة. تحقّق من إمكانية الكتابة في مجلد المهام ومن وجود مساحة كافية على القرص."},
 
     // Scan
     {"Scanning", "جارٍ المسح الضوئي..."},
@@ -96,6 +99,7 @@ const StringTableEntry kEntries[] = {
     // Password dialog
     {"TitlePassword", "كلمة مرور المهام"},
     {"MessagePassword", "أدخل كلمة مرور المهام الخاصة بالماسح الضوئي."},
+    {"MessagePasswordForScanner", "أدخل كلمة مرور المهام الخاصة بالماسح الضوئي %@."},
 
     // Job editor
     {"ColorMode", "وضع الألوان"},
@@ -126,6 +130,8 @@ const StringTableEntry kEntries[] = {
     {"LabelUser", "اسم المستخدم"},
     {"LabelSendPath", "مسار المجلد المشترك"},
     {"SaveJob", "حفظ"},
+    {"CreateJob", "إنشاء"},
+    {"TitleEditorJob", "المهمة %@"},
 
     // Scanner list
     {"SearchWordScanner", "اسم الماسح الضوئي أو عنوان IP"},

@@ -11,26 +11,27 @@ const StringTableEntry kEntries[] = {
     {"Cancel", "Cancel"},
     {"Back", "Back"},
 
-    // Main menu
-    {"MainMenu_Edit", "Edit"},
-    {"MainMenu_Window", "Window"},
-    {"MainMenu_Help", "Help"},
-    {"MainMenu_About", "About %@"},
-    {"MainMenu_Prefs", "Preferences…"},
-    {"MainMenu_AppHide", "Hide %@"},
-    {"MainMenu_OtherHide", "Hide Others"},
-    {"MainMenu_ShowAll", "Show All"},
-    {"MainMenu_Quit", "Quit %@"},
-    {"MainMenu_Cut", "Cut"},
-    {"MainMenu_Copy", "Copy"},
-    {"MainMenu_Paste", "Paste"},
-    {"MainMenu_Delete", "Delete"},
-    {"MainMenu_SelectAll", "Select All"},
-    {"MainMenu_Miniaturize", "Minimize"},
-    {"MainMenu_Zoom", "Zoom"},
-    {"MainMenu_Close", "Close"},
-    {"MainMenu_FrontAll", "Bring All to Front"},
-    {"MainMenu_ShowHelpHelp", "%@ Help"},
+    // Main menu ("&" marks the letter that opens a menu or chooses an item with the keyboard)
+    {"MainMenu_ApplicationName", "&%@"},
+    {"MainMenu_Edit", "&Edit"},
+    {"MainMenu_Window", "&Window"},
+    {"MainMenu_Help", "&Help"},
+    {"MainMenu_About", "&About %@"},
+    {"MainMenu_Prefs", "&Preferences…"},
+    {"MainMenu_AppHide", "&Hide %@"},
+    {"MainMenu_OtherHide", "Hide &Others"},
+    {"MainMenu_ShowAll", "&Show All"},
+    {"MainMenu_Quit", "&Quit %@"},
+    {"MainMenu_Cut", "Cu&t"},
+    {"MainMenu_Copy", "&Copy"},
+    {"MainMenu_Paste", "&Paste"},
+    {"MainMenu_Delete", "&Delete"},
+    {"MainMenu_SelectAll", "Select &All"},
+    {"MainMenu_Miniaturize", "Mi&nimize"},
+    {"MainMenu_Zoom", "&Zoom"},
+    {"MainMenu_Close", "&Close"},
+    {"MainMenu_FrontAll", "&Bring All to Front"},
+    {"MainMenu_ShowHelpHelp", "%@ &Help"},
 
     // Errors
     {"ErrorTitle", "Error"},
@@ -46,7 +47,7 @@ const StringTableEntry kEntries[] = {
     {"ErrorNoDetectScanner", "No scanner was found."},
     {"ErrorScan", "The scan failed."},
     {"ErrorFailedToBulkRegistJob", "The jobs could not be registered on the scanner."},
-    {"ErrorInvalidCharacters", "The path contains characters that are not allowed: : \" * ? < > |"},
+    {"ErrorInvalidCharacters", "The path contains characters that are not allowed: :\u00A0\"\u00A0*\u00A0?\u00A0<\u00A0>\u00A0|"},
     {"ErrorTooLongPath", "The path is too long."},
     {"ErrorInvalidPassword", "The job password is not correct."},
     {"ErrorConnect", "The connection to the scanner failed."},
@@ -69,6 +70,10 @@ const StringTableEntry kEntries[] = {
     {"ButtonScan", "Scan"},
     {"MessageDelete", "Delete all jobs?"},
     {"LabelJob", "Job"},
+    {"MessageNoJobs", "No jobs yet. Add Job makes the first one."},
+    {"ErrorUndoRemoval",
+     "The removed jobs could not be put back. Check that the job folder can be written to and that the disk is not "
+     "full."},
 
     // Scan
     {"Scanning", "Scanning..."},
@@ -97,6 +102,7 @@ const StringTableEntry kEntries[] = {
     // Password dialog
     {"TitlePassword", "Job Password"},
     {"MessagePassword", "Enter the scanner's job password."},
+    {"MessagePasswordForScanner", "Enter the job password of %@."},
 
     // Job editor
     {"ColorMode", "Color Mode"},
@@ -127,6 +133,8 @@ const StringTableEntry kEntries[] = {
     {"LabelUser", "User Name"},
     {"LabelSendPath", "Shared Folder Path"},
     {"SaveJob", "Save"},
+    {"CreateJob", "Create"},
+    {"TitleEditorJob", "Job %@"},
 
     // Scanner list
     {"SearchWordScanner", "Scanner name or IP address"},
@@ -138,8 +146,8 @@ const StringTableEntry kEntries[] = {
     {"TextCopyright", "Copyright"},
 
     // Desktop application: texts of the interface descriptions and the menus
-    {"MainMenu_Undo", "Undo"},
-    {"MainMenu_Redo", "Redo"},
+    {"MainMenu_Undo", "&Undo"},
+    {"MainMenu_Redo", "&Redo"},
     {"HelpText",
      "Add jobs with \"Add Job\" and pick a scanner with the scanner button. Select a job tile and press "
      "\"Scan\" to scan with it, or register all jobs on the scanner. Bulk registration on several scanners is "

@@ -4,6 +4,7 @@
 
 class QMenuBar;
 class VXContainerViewController;
+class VXJobScanViewController;
 namespace Ui {
 class MainWindow;
 }
@@ -31,6 +32,14 @@ private:
     void connectMenuItems();
     void showAbout();
     void showHelp();
+    // Opens the first menu of the menu bar, as F10 does on this desktop.
+    void openMainMenu();
+    // Undo and Redo act on the text field that has the focus, else on the job
+    // list's last removal while the job list is shown.
+    void undo();
+    void redo();
+    void updateUndoItems();
+    VXJobScanViewController* shownJobList() const;
 
     Ui::MainWindow* mUi;
     VXContainerViewController* mContainer;

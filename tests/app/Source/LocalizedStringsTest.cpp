@@ -150,5 +150,5 @@ TEST_F(LocalizedStringsTest, FormatsInsertValuesInOrderOrByPosition)
     // An inserted value is never read as a format itself.
     EXPECT_EQ(LocalizedStrings::applyFormat("%@ %@", {"%@", "b"}), "%@ b");
     LocalizedStrings::setLanguage("en");
-    EXPECT_EQ(LocalizedStrings::format("MainMenu_About", {"Fernwick Vantix"}), "About Fernwick Vantix");
+    EXPECT_EQ(LocalizedStrings::format("MainMenu_About", {"Fernwick Vantix"}), "&About Fernwick Vantix");
 }

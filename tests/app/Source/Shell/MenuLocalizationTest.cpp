@@ -1,6 +1,8 @@
 // Menu titles by tag, and what the application menu shows.
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "AppDelegate.h"
@@ -49,20 +51,20 @@ TEST_F(MenuLocalization, TopLevelItemsAndTheirSubmenusByTag)
 
     EXPECT_EQ(application->title(), QString()); // the application's name is shown there
     EXPECT_EQ(application->menuAction()->text(), QString());
-    EXPECT_EQ(edit->title(), "Edit");
-    EXPECT_EQ(window->title(), "Window");
-    EXPECT_EQ(help->title(), "Help");
+    EXPECT_EQ(edit->title(), "&Edit"); // "&": the letter that opens it with Alt
+    EXPECT_EQ(window->title(), "&Window");
+    EXPECT_EQ(help->title(), "&Help");
     EXPECT_EQ(other->title(), "from the description 500");
 
     // Formats take the fixed application name where they have a placeholder.
-    EXPECT_EQ(titleOf(application, 101), "About Fernwick Vantix");
-    EXPECT_EQ(titleOf(application, 103), "Hide Fernwick Vantix");
-    EXPECT_EQ(titleOf(application, 106), "Quit Fernwick Vantix");
-    EXPECT_EQ(titleOf(help, 401), "Fernwick Vantix Help");
+    EXPECT_EQ(titleOf(application, 101), "&About Fernwick Vantix");
+    EXPECT_EQ(titleOf(application, 103), "&Hide Fernwick Vantix");
+    EXPECT_EQ(titleOf(application, 106), "&Quit Fernwick Vantix");
+    EXPECT_EQ(titleOf(help, 401), "Fernwick Vantix &Help");
     EXPECT_EQ(titleOf(application, 102), QString::fromStdString(LocalizedStrings::text("MainMenu_Prefs")));
-    EXPECT_EQ(titleOf(edit, 207), "Select All");
-    EXPECT_EQ(titleOf(window, 300), "Window");
-    EXPECT_EQ(titleOf(window, 301), "Minimize");
+    EXPECT_EQ(titleOf(edit, 207), "Select &All");
+    EXPECT_EQ(titleOf(window, 300), "&Window");
+    EXPECT_EQ(titleOf(window, 301), "Mi&nimize");
     // Tags without a text of their own keep the description's titles.
     EXPECT_EQ(titleOf(edit, 201), "item 201");
     EXPECT_EQ(titleOf(edit, 202), "item 202");
@@ -102,10 +104,42 @@ TEST_F(MenuLocalization, TheMainWindowsMenuCarriesEveryTagAndAnAction)
     }
     EXPECT_EQ(tags, QList<int>({100, 101, 102, 103, 104, 105, 106, 200, 201, 202, 203, 204, 205, 206, 207, 300, 301,
                                 302, 303, 304, 400, 401}));
-    // Items with no meaning on this desktop stay visible but cannot be chosen.
-    EXPECT_EQ(disabled, QList<int>({102, 104, 105, 304}));
+    // Items with no meaning on this desktop stay visible but cannot be chosen;
+    // nor can Undo and Redo while there is nothing to undo.
+    EXPECT_EQ(disabled, QList<int>({102, 104, 105, 201, 202, 304}));
     window.showApplicationNameInMenu();
-    EXPECT_EQ(window.mainMenu()->actions().first()->text(), "Fernwick Vantix");
+    EXPECT_EQ(window.mainMenu()->actions().first()->text(), "&Fernwick Vantix");
     // The description's own items are in the user's language too.
-    EXPECT_EQ(window.mainMenu()->actions()[1]->menu()->actions().first()->text(), "Undo");
+    EXPECT_EQ(window.mainMenu()->actions()[1]->menu()->actions().first()->text(), "&Undo");
+}
+
+TEST_F(MenuLocalization, TheMenuBarOpensFromTheKeyboard)
+{
+    LocalizedStrings::setLanguage("en");
+    MainWindow window;
+    AppDelegate(window.mainMenu()).awakeFromNib();
+    window.showApplicationNameInMenu();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto menus = window.mainMenu()->actions();
+    const auto openMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+    const auto closeMenus = [&] {
+        while (QMenu* menu = openMenu()) {
+            menu->close();
+        }
+    };
+
+    QTest::keyClick(&window, Qt::Key_F10);
+    EXPECT_EQ(openMenu(), menus[0]->menu()) << "F10 opens the first menu";
+    closeMenus();
+    // Alt alone takes the keyboard to the menu bar; Down opens the menu there.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt);
+    QTest::keyClick(window.mainMenu(), Qt::Key_Down);
+    EXPECT_EQ(openMenu(), menus[0]->menu());
+    closeMenus();
+    // The access letters of the titles.
+    QTest::keyClick(&window, Qt::Key_W, Qt::AltModifier);
+    EXPECT_EQ(openMenu(), menus[2]->menu());
+    closeMenus();
 }
