@@ -15,12 +15,16 @@ PasswordTableCellView::PasswordTableCellView(QWidget* parent)
     const int width = this->width();
     const int height = this->height();
     constexpr int margin = 2;
+    // Room after the eye, so that the next column's text never touches it
+    // (on either side: the cell is mirrored in a right-to-left language).
+    constexpr int trailing = 10;
+    const int eyeX = width - trailing - kEyeSide;
 
-    passwordtextfield->setGeometry(margin, margin, width - 3 * margin - kEyeSide, height - 2 * margin);
+    passwordtextfield->setGeometry(margin, margin, eyeX - 2 * margin, height - 2 * margin);
     AutoresizingMask::setMask(passwordtextfield, AutoresizingMask::WidthSizable | AutoresizingMask::HeightSizable);
     passwordtextfield->setAccessibleName(localized("LabelPassword"));
 
-    passwordsecurebutton->setGeometry(width - margin - kEyeSide, (height - kEyeSide) / 2, kEyeSide, kEyeSide);
+    passwordsecurebutton->setGeometry(eyeX, (height - kEyeSide) / 2, kEyeSide, kEyeSide);
     AutoresizingMask::setMask(passwordsecurebutton, AutoresizingMask::MinXMargin | AutoresizingMask::MinYMargin |
                                                         AutoresizingMask::MaxYMargin);
     passwordsecurebutton->setCheckable(true);

@@ -48,6 +48,14 @@ void PasswordDialogController::InitLanguage()
     window()->setWindowTitle(labelPassword->text());
 }
 
+void PasswordDialogController::showScanner(const std::string& name, const std::string& address)
+{
+    loadViewIfNeeded();
+    // A scanner typed in by its address may have no name yet.
+    const std::string scanner = name.empty() ? address : name + " (" + address + ")";
+    labelMessagePassword->setText(QString::fromStdString(LocalizedStrings::format("MessagePasswordForScanner", {scanner})));
+}
+
 void PasswordDialogController::exitPasswordDialog(QAbstractButton* sender)
 {
     if (!sender) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ViewController.h"
 
 class QAbstractButton;
@@ -21,6 +23,8 @@ public:
 
     void viewDidLoad() override;
     void InitLanguage();
+    // The message names the scanner the password is for: its name and address.
+    void showScanner(const std::string& name, const std::string& address);
 
     QLabel* labelPassword = nullptr;
     QLabel* labelMessagePassword = nullptr;

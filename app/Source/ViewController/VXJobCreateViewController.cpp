@@ -42,6 +42,7 @@ void VXJobCreateViewController::loadView()
     mUi = new Ui::VXJobCreateViewController;
     mUi->setupUi(this);
     labelBackPage = mUi->labelBackPage;
+    labelJobNumber = mUi->labelJobNumber;
     labelJob = mUi->labelJob;
     jobnametextfield = mUi->jobnametextfield;
     labelScanSettings = mUi->labelScanSettings;
@@ -66,6 +67,7 @@ void VXJobCreateViewController::loadView()
     scanbutton = mUi->scanbutton;
     closebutton = mUi->closebutton;
     connect(closebutton, &QPushButton::clicked, this, [this] { goback(closebutton); });
+    backOnEscape(closebutton);
     connect(scanbutton, &QPushButton::clicked, this, [this] { registerjob(scanbutton); });
 }
 
@@ -105,7 +107,8 @@ void VXJobCreateViewController::InitLanguage()
     labelUser->setText(localized("LabelUser"));
     labelPassword->setText(localized("LabelPassword"));
     labelSendPath->setText(localized("LabelSendPath"));
-    scanbutton->setText(localized("RegistJob"));
+    // It stores the job here; "Register" is the word of the screens that talk to scanners.
+    scanbutton->setText(localized("CreateJob"));
     // Fields and lists read out under their captions.
     const std::pair<QWidget*, const char*> named[] = {
         {jobnametextfield, "LabelJob"},           {colormodepopupbutton, "ColorMode"},
@@ -147,7 +150,8 @@ void VXJobCreateViewController::takeOver(const SettingData& job, int64_t mode)
     usernametextfield->setText(destination ? text(destination->userName()) : QString());
     passwordtextfield->setText(destination ? text(destination->password()) : QString());
     sendpathtextfield->setText(destination ? text(destination->sendPath()) : QString());
-    scanbutton->setText(localized(mode == 1 ? "SaveJob" : "RegistJob"));
+    labelJobNumber->setText(QString::fromStdString(LocalizedStrings::format("TitleEditorJob", {mjobNo})));
+    scanbutton->setText(localized(mode == 1 ? "SaveJob" : "CreateJob"));
 }
 
 bool VXJobCreateViewController::Check(const SettingData& job)

@@ -39,6 +39,8 @@ public:
     std::string mjobNo;
 
     QLabel* labelBackPage = nullptr;
+    // The number of the job shown ("Job 7").
+    QLabel* labelJobNumber = nullptr;
     QLabel* labelJob = nullptr;
     QLineEdit* jobnametextfield = nullptr;
     QLabel* labelScanSettings = nullptr;

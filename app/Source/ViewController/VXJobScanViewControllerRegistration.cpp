@@ -30,6 +30,8 @@ void VXJobScanViewController::regsterjoball(QAbstractButton*)
     passwordDialog = Storyboard::instantiateWindowControllerWithIdentifier("PasswordDialog", "PasswordDialog");
     passwordDialogWindow = passwordDialog->window();
     passwordDialogController = static_cast<PasswordDialogController*>(passwordDialog->contentViewController());
+    passwordDialogController->showScanner(currentScannerData->scannerName().value_or(std::string()),
+                                          currentScannerData->scannerIp().value_or(std::string()));
     if (passwordDialogWindow->exec() == 0) {
         return; // cancelled: nothing is sent
     }

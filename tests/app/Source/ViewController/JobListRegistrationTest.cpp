@@ -2,6 +2,7 @@
 // dialog, the run against a simulated scanner, its progress and final message,
 // and closing the window while it runs.
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -36,6 +37,7 @@ protected:
             "--no-mdns", "--scanner", "ip=127.0.0.2,password=pw,scanner-name=Front desk" + settings});
         ASSERT_TRUE(sim->ready()) << sim->failure();
         jobs->currentScannerData = scannerAt("127.0.0.2");
+        jobs->currentScannerData->setScannerName(std::string("Front desk")); // as the scanner list hands it over
     }
 
     // Presses the button; the password dialog, once it runs, is answered with
@@ -49,6 +51,7 @@ protected:
                 return;
             }
             ++dialogs;
+            dialogMessage = content->labelMessagePassword->text().toStdString();
             if (password) {
                 content->editPassword->setText(QString::fromStdString(*password));
                 content->btnOK->click();
@@ -85,6 +88,7 @@ protected:
     VXJobScanViewController* jobs = nullptr;
     std::unique_ptr<SimulatorProcess> sim;
     int dialogs = 0;
+    std::string dialogMessage;
 };
 
 std::string slotText(int64_t number, const char* requestKey)
@@ -109,6 +113,8 @@ TEST_F(JobListRegistration, CancelSendsNothingAndShowsNoProgress)
     startScanner();
     registerAll(std::nullopt);
     EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(dialogMessage, LocalizedStrings::format("MessagePasswordForScanner", {"Front desk (127.0.0.2)"}))
+        << "the dialog says which scanner it asks for";
     QTest::qWait(200);
     EXPECT_TRUE(sim->Requests().empty());
     EXPECT_TRUE(environment.alerts.empty());
