@@ -14,6 +14,9 @@ packages=(
   # Third-party multicast-DNS responders for the discovery tests; they run only
   # inside the tests' private network namespaces.
   python3-zeroconf avahi-daemon
+  # A private X server with a window manager, and keys pressed as a user does,
+  # for the test that closes the application's window through the window manager.
+  xvfb openbox xdotool libxcb1-dev
 )
 
 missing=()

@@ -81,7 +81,10 @@ public:
         LocalizedStrings::setLanguage("en");
     }
 
-    std::shared_ptr<SettingData> save(int64_t number, const std::string& name = "Job")
+    std::shared_ptr<SettingData> save(int64_t number, const std::string& name = "Job") { return saveJob(number, name); }
+
+    // A job stored in the job folder of XDG_DATA_HOME.
+    static std::shared_ptr<SettingData> saveJob(int64_t number, const std::string& name = "Job")
     {
         auto job = std::make_shared<SettingData>();
         job->setJobNo(std::to_string(number));
