@@ -35,17 +35,29 @@ void editFocusedField(Command command)
     }
 }
 
-// An information box wide enough for its text and for the title bar's title.
-void showInformation(QMessageBox& box)
+// An information box with a heading over its text, wide enough for the
+// text and for the title in the window's title bar.
+void showInformation(QMessageBox& box, const QString& heading, const QString& text)
 {
-    if (!FwkUtilsMethod::isLTR_LayoutDirection()) {
+    box.setTextFormat(Qt::PlainText);
+    box.setText(heading);
+    box.setInformativeText(text);
+    box.addButton(localized("OK"), QMessageBox::AcceptRole);
+    const bool leftToRight = FwkUtilsMethod::isLTR_LayoutDirection();
+    if (!leftToRight) {
         box.setLayoutDirection(Qt::RightToLeft);
     }
-    const int width = box.fontMetrics().averageCharWidth() * 56;
-    for (const char* name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
-        if (auto* label = box.findChild<QLabel*>(QLatin1String(name))) {
-            label->setMinimumWidth(width);
-        }
+    // In bold, starting on the reading side as the text under it does (a
+    // heading in Latin letters would otherwise start on the left).
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        label->setAlignment((leftToRight ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute | Qt::AlignVCenter);
+    }
+    // The text wraps at this width rather than at the box's narrow default.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
+        label->setMinimumWidth(box.fontMetrics().averageCharWidth() * 56);
     }
     box.exec();
 }
@@ -125,8 +137,19 @@ void MainWindow::connectMenuItems()
 void MainWindow::openMainMenu()
 {
     const auto menus = mUi->mainMenu->actions();
-    if (!menus.isEmpty()) {
-        mUi->mainMenu->setActiveAction(menus.first());
+    if (menus.isEmpty()) {
+        return;
+    }
+    mUi->mainMenu->setActiveAction(menus.first());
+    // Its first item is marked, as when a menu is opened from the keyboard,
+    // so that Return chooses it and the arrows go on from there.
+    if (QMenu* menu = menus.first()->menu()) {
+        for (QAction* item : menu->actions()) {
+            if (!item->isSeparator() && item->isEnabled()) {
+                menu->setActiveAction(item);
+                break;
+            }
+        }
     }
 }
 
@@ -171,20 +194,17 @@ void MainWindow::showAbout()
     QMessageBox box(this);
     box.setWindowTitle(mUi->actionAbout->iconText());
     box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
-    box.setText(QStringLiteral("<b>%1</b>").arg(QString::fromUtf8(AppDelegate::kApplicationName)));
-    box.setInformativeText(localized("TextVersion") + QStringLiteral(" ") + version + QStringLiteral("\n") +
-                           localized("TextCopyright") + QStringLiteral(" ") + copyright);
-    box.addButton(localized("OK"), QMessageBox::AcceptRole);
-    showInformation(box);
+    showInformation(box, QString::fromUtf8(AppDelegate::kApplicationName),
+                    localized("TextVersion") + QStringLiteral(" ") + version + QStringLiteral("\n") +
+                        localized("TextCopyright") + QStringLiteral(" ") + copyright);
 }
 
 void MainWindow::showHelp()
 {
     QMessageBox box(this);
-    box.setWindowTitle(mUi->actionHelp->iconText());
-    box.setText(localized("HelpText"));
-    box.addButton(localized("OK"), QMessageBox::AcceptRole);
-    showInformation(box);
+    // The window adds the application's name to the title itself.
+    box.setWindowTitle(mUi->menuHelp->menuAction()->iconText());
+    showInformation(box, mUi->actionHelp->iconText(), localized("HelpText"));
 }
 
 void MainWindow::showEvent(QShowEvent* event)

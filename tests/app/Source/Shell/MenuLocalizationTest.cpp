@@ -131,7 +131,8 @@ TEST_F(MenuLocalization, TheMenuBarOpensFromTheKeyboard)
     };
 
     QTest::keyClick(&window, Qt::Key_F10);
-    EXPECT_EQ(openMenu(), menus[0]->menu()) << "F10 opens the first menu";
+    ASSERT_EQ(openMenu(), menus[0]->menu()) << "F10 opens the first menu";
+    EXPECT_EQ(openMenu()->activeAction(), menus[0]->menu()->actions().first()) << "Return would choose About";
     closeMenus();
     // Alt alone takes the keyboard to the menu bar; Down opens the menu there.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt);
