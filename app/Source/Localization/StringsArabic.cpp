@@ -99,7 +99,7 @@ const StringTableEntry kEntries[] = {
     // Password dialog
     {"TitlePassword", "كلمة مرور المهام"},
     {"MessagePassword", "أدخل كلمة مرور المهام الخاصة بالماسح الضوئي."},
-    {"MessagePasswordForScanner", "أدخل كلمة مرور المهام الخاصة بالماسح الضوئي %@."},
+    {"MessagePasswordForScanner", "أدخل كلمة مرور المهام الخاصة بهذا الماسح الضوئي:\n%@"},
 
     // Job editor
     {"ColorMode", "وضع الألوان"},

@@ -102,7 +102,7 @@ const StringTableEntry kEntries[] = {
     // Password dialog
     {"TitlePassword", "Job Password"},
     {"MessagePassword", "Enter the scanner's job password."},
-    {"MessagePasswordForScanner", "Enter the job password of %@."},
+    {"MessagePasswordForScanner", "Enter the job password of this scanner:\n%@"},
 
     // Job editor
     {"ColorMode", "Color Mode"},

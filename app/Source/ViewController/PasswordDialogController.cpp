@@ -51,8 +51,10 @@ void PasswordDialogController::InitLanguage()
 void PasswordDialogController::showScanner(const std::string& name, const std::string& address)
 {
     loadViewIfNeeded();
-    // A scanner typed in by its address may have no name yet.
-    const std::string scanner = name.empty() ? address : name + " (" + address + ")";
+    // A scanner typed in by its address may have no name yet. Isolated, so that
+    // a name in Latin letters keeps its order in a right-to-left message.
+    const std::string scanner =
+        "\u2068" + (name.empty() ? address : name + " (" + address + ")") + "\u2069";
     labelMessagePassword->setText(QString::fromStdString(LocalizedStrings::format("MessagePasswordForScanner", {scanner})));
 }
 

