@@ -1,5 +1,5 @@
-// Stopping a registration run from another thread: it ends after the request
-// under way and the scanner is unlocked again.
+// Stopping a registration run or a scan from another thread: it ends after the
+// request under way and the scanner is unlocked again.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -83,5 +83,30 @@ TEST_F(RunStopTest, AnUnlockThatFailsAfterTheStopIsReported)
     const auto run = stop.registerJobs(scanner, "pw", {});
     EXPECT_TRUE(run.stopped);
     EXPECT_FALSE(run.released) << "the scanner may still be locked: the caller must say so";
+    EXPECT_EQ(operations().back(), "unlock");
+}
+
+TEST_F(RunStopTest, AStopEndsALongScanInItsPauseWithoutAnotherStatusQuery)
+{
+    start("status-queries-per-phase=1000"); // scans for most of an hour
+    auto job = ScratchJobStore::saveJob(1);
+    std::atomic<int> reports{0};
+    std::atomic<std::size_t> sentBeforeTheStop{0};
+    std::thread stopper([&] {
+        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (reports.load() < 2 && std::chrono::steady_clock::now() < limit) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        sentBeforeTheStop = sim->Requests().size();
+        stop.request();
+    });
+    bool completed = false;
+    const auto run = stop.scan(scanner, job, [&](int64_t) { ++reports; }, [&](int64_t) { completed = true; });
+    stopper.join();
+
+    EXPECT_TRUE(run.stopped);
+    EXPECT_TRUE(run.released);
+    EXPECT_FALSE(completed) << "a scan broken off has no result to show";
+    EXPECT_TRUE(onlyTheUnlockFollows(sim->RequestsSince(sentBeforeTheStop)));
     EXPECT_EQ(operations().back(), "unlock");
 }
