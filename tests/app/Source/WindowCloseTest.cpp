@@ -90,7 +90,6 @@ TEST(ClosingTheWindow, DuringARegistrationStopsItUnlocksTheScannerAndThenEndsThe
     Application application(display, data.path(), runtime.path());
     ASSERT_TRUE(display.waitForWindows(1, 20s)) << "the main window";
     const xcb_window_t main = display.windows().front();
-    EXPECT_EQ(display.title(main), "Fernwick Vantix");
 
     // From "Register Jobs on Scanner" back to the scanner button, which opens
     // the scanner list; its search shows the progress window for a while.
@@ -102,9 +101,8 @@ TEST(ClosingTheWindow, DuringARegistrationStopsItUnlocksTheScannerAndThenEndsThe
     ASSERT_TRUE(display.pressKeys({"Tab", "Tab", "Tab", "space"}));
     // Back on the job list, the register button has the focus again.
     ASSERT_TRUE(display.pressKeys({"space"}));
-    ASSERT_TRUE(display.waitForWindows(2, 10s)) << "the password dialog; shown: " << display.titles();
-    ASSERT_TRUE(display.typeText("1234"));
-    ASSERT_TRUE(display.pressKeys({"Return"}));
+    ASSERT_TRUE(display.waitForWindows(2, 10s)) << "the password dialog";
+    ASSERT_TRUE(display.pressKeys({"1", "2", "3", "4", "Return"}));
     const auto slotsSent = [&sim] {
         const auto operations = operationsOf(sim.Requests());
         return std::count(operations.begin(), operations.end(), "delete");
