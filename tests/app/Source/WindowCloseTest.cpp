@@ -39,6 +39,8 @@ public:
             ::setenv("XDG_RUNTIME_DIR", runtimeFolder.c_str(), 1);
             ::setenv("LANGUAGE", "en", 1);
             ::setenv("LANG", "C.UTF-8", 1);
+            // Under AddressSanitizer: leaks of the libraries, not of the program.
+            ::setenv("LSAN_OPTIONS", "suppressions=" VANTIX_LSAN_SUPPRESSIONS, 1);
             ::execl(VANTIX_APP_PATH, VANTIX_APP_PATH, static_cast<char*>(nullptr));
             ::_exit(127);
         }
