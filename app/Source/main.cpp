@@ -4,12 +4,14 @@
 
 #include "AlertPanel.h"
 #include "AppDelegate.h"
+#include "ApplicationLog.h"
 #include "ApplicationWindows.h"
 #include "FWKVXSDK/JobFolder.h"
 #include "FirstFrameReport.h"
 #include "MainWindow.h"
 #include "NamedImage.h"
 #include "QtMainThread.h"
+#include "RequestLog.h"
 
 int main(int argc, char** argv)
 {
@@ -24,6 +26,7 @@ int main(int argc, char** argv)
     QApplication::setLayoutDirection(Qt::LeftToRight);
     openlog("fernwick-vantix", LOG_PID, LOG_USER);
     JobFolder::ensureExists();
+    ApplicationLog::startRequestLog();
 
     QtMainThread::install();
     AlertPanel::installAsPresenter();
@@ -41,6 +44,7 @@ int main(int argc, char** argv)
     const int status = application.exec();
     delegate.applicationWillTerminate();
     QtMainThread::shutdown();
+    RequestLog::stop();
     closelog();
     return status;
 }

@@ -30,6 +30,7 @@ const StringTableEntry kEntries[] = {
     {"MainMenu_Close", "إغلاق"},
     {"MainMenu_FrontAll", "إحضار الكل إلى المقدمة"},
     {"MainMenu_ShowHelpHelp", "مساعدة %@"},
+    {"MainMenu_ShowRequestLog", "إظهار سجل الطلبات"},
 
     // Errors
     {"ErrorTitle", "خطأ"},
@@ -55,8 +56,21 @@ const StringTableEntry kEntries[] = {
     {"ErrorNoSelectJob", "اختر مهمة."},
     {"ErrorNoSelectScanner", "اختر ماسحًا ضوئيًا."},
     {"ErrorJobFull", "لا يمكن إضافة مزيد من المهام: الحد الأقصى 99 مهمة."},
-    {"ErrorSaveJob", "تعذّر حفظ المهمة. تحقّق من إمكانية الكتابة في مجلد المهام ومن وجود مساحة كافية على القرص."},
-    {"ErrorDeleteJob", "تعذّر حذف مهمة. تحقّق من إمكانية الكتابة في مجلد المهام."},
+    {"ErrorSaveJobBecause", "تعذّر حفظ المهمة %1$@: %2$@."},
+    {"ErrorDeleteJobBecause", "تعذّر حذف المهمة %1$@: %2$@."},
+    {"ErrorOpenFolder", "تعذّر فتح المجلد %@."},
+
+    // Why a scanner request failed: the sentence after a failure message
+    {"ReasonNotSent", "لم يُرسَل الطلب: تنقصه قيمة يحتاج إليها."},
+    {"ReasonRefused", "رُفض الاتصال."},
+    {"ReasonUnreachable", "تعذّر الوصول إلى الماسح الضوئي."},
+    {"ReasonTimedOut", "لم يُجب الماسح الضوئي خلال 30 ثانية."},
+    {"ReasonTls", "تعذّر إنشاء الاتصال الآمن (TLS)."},
+    {"ReasonClosed", "انقطع الاتصال قبل اكتمال الإجابة."},
+    {"ReasonTooLarge", "إجابة الماسح الضوئي كبيرة جدًا."},
+    {"ReasonHttpStatus", "أجاب الماسح الضوئي برمز HTTP %@."},
+    {"ReasonEmpty", "إجابة الماسح الضوئي فارغة."},
+    {"ReasonUnreadable", "تعذّرت قراءة إجابة الماسح الضوئي."},
 
     // Job list
     {"TitleScanAppJob", "مهام المسح الضوئي"},
@@ -198,8 +212,6 @@ const StringTableEntry kEntries[] = {
     {"CliErrorMissingArgument", "وسيط مفقود: %@."},
     {"CliErrorUnexpectedArgument", "وسيط غير متوقع: \"%@\"."},
     {"CliErrorNoSuchJob", "لا توجد مهمة برقم %@."},
-    {"CliErrorSaveFailed", "تعذّر حفظ المهمة %1$@ في %2$@."},
-    {"CliErrorDeleteFailed", "تعذّر حذف المهمة %@."},
     {"CliErrorJobFolder", "تعذّر إنشاء مجلد المهام %@."},
     {"CliErrorTargetsOpen", "تعذّرت قراءة ملف الأهداف \"%@\"."},
     {"CliErrorTargetsLine", "السطر %@ من ملف الأهداف ليس عنوان IPv4 متبوعًا بكلمة مرور."},

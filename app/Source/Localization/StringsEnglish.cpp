@@ -31,6 +31,7 @@ const StringTableEntry kEntries[] = {
     {"MainMenu_Close", "Close"},
     {"MainMenu_FrontAll", "Bring All to Front"},
     {"MainMenu_ShowHelpHelp", "%@ Help"},
+    {"MainMenu_ShowRequestLog", "Show Request Log"},
 
     // Errors
     {"ErrorTitle", "Error"},
@@ -56,8 +57,21 @@ const StringTableEntry kEntries[] = {
     {"ErrorNoSelectJob", "Select a job."},
     {"ErrorNoSelectScanner", "Select a scanner."},
     {"ErrorJobFull", "No more jobs can be added: the limit is 99 jobs."},
-    {"ErrorSaveJob", "The job could not be saved. Check that the job folder can be written to and that the disk is not full."},
-    {"ErrorDeleteJob", "A job could not be removed. Check that the job folder can be written to."},
+    {"ErrorSaveJobBecause", "Job %1$@ could not be saved: %2$@."},
+    {"ErrorDeleteJobBecause", "Job %1$@ could not be removed: %2$@."},
+    {"ErrorOpenFolder", "The folder %@ could not be opened."},
+
+    // Why a scanner request failed: the sentence after a failure message
+    {"ReasonNotSent", "The request was not sent: a value it needs is missing."},
+    {"ReasonRefused", "The connection was refused."},
+    {"ReasonUnreachable", "The scanner could not be reached."},
+    {"ReasonTimedOut", "The scanner did not answer within 30 seconds."},
+    {"ReasonTls", "The secure connection (TLS) could not be set up."},
+    {"ReasonClosed", "The connection closed before the answer was complete."},
+    {"ReasonTooLarge", "The scanner's answer was too large."},
+    {"ReasonHttpStatus", "The scanner answered HTTP %@."},
+    {"ReasonEmpty", "The scanner's answer was empty."},
+    {"ReasonUnreadable", "The scanner's answer could not be read."},
 
     // Job list
     {"TitleScanAppJob", "Scan Jobs"},
@@ -200,8 +214,6 @@ const StringTableEntry kEntries[] = {
     {"CliErrorMissingArgument", "Missing argument: %@."},
     {"CliErrorUnexpectedArgument", "Unexpected argument \"%@\"."},
     {"CliErrorNoSuchJob", "There is no job %@."},
-    {"CliErrorSaveFailed", "Job %1$@ could not be saved in %2$@."},
-    {"CliErrorDeleteFailed", "Job %@ could not be removed."},
     {"CliErrorJobFolder", "The job folder %@ could not be created."},
     {"CliErrorTargetsOpen", "The targets file \"%@\" cannot be read."},
     {"CliErrorTargetsLine", "Line %@ of the targets file is not an IPv4 address followed by a password."},

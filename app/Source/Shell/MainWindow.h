@@ -31,6 +31,8 @@ private:
     void connectMenuItems();
     void showAbout();
     void showHelp();
+    // Help > Show Request Log: the folder of the request log, in the desktop's file manager.
+    void showRequestLogFolder();
 
     Ui::MainWindow* mUi;
     VXContainerViewController* mContainer;

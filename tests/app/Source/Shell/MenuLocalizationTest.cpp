@@ -1,11 +1,18 @@
-// Menu titles by tag, and what the application menu shows.
+// Menu titles by tag, what the application menu shows, and the request log's item.
+#include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUrl>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "AppDelegate.h"
+#include "FWKVXSDK/ScratchFolder.h"
 #include "LocalizedStrings.h"
 #include "MainWindow.h"
+#include "MessagePresenter.h"
+#include "RequestLog.h"
 
 namespace {
 class MenuLocalization : public ::testing::Test {
@@ -33,6 +40,15 @@ protected:
         }
         return {};
     }
+};
+
+// Takes the URLs the desktop would open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
 };
 } // namespace
 
@@ -101,7 +117,7 @@ TEST_F(MenuLocalization, TheMainWindowsMenuCarriesEveryTagAndAnAction)
         }
     }
     EXPECT_EQ(tags, QList<int>({100, 101, 102, 103, 104, 105, 106, 200, 201, 202, 203, 204, 205, 206, 207, 300, 301,
-                                302, 303, 304, 400, 401}));
+                                302, 303, 304, 400, 401, 402}));
     // Items with no meaning on this desktop stay visible but cannot be chosen.
     EXPECT_EQ(disabled, QList<int>({102, 104, 105, 304}));
     window.showApplicationNameInMenu();
@@ -109,3 +125,36 @@ TEST_F(MenuLocalization, TheMainWindowsMenuCarriesEveryTagAndAnAction)
     // The description's own items are in the user's language too.
     EXPECT_EQ(window.mainMenu()->actions()[1]->menu()->actions().first()->text(), "Undo");
 }
+
+TEST_F(MenuLocalization, TheRequestLogItemOpensTheLogsFolderInBothLanguages)
+{
+    ScratchFolder state;
+    ::setenv("XDG_STATE_HOME", state.path().c_str(), 1);
+    ASSERT_EQ(RequestLog::start(), 0);
+    RequestLog::stop();
+    UrlCatcher desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+    std::vector<std::string> alerts;
+    MessagePresenter::install([&](const MessageAlert& alert) { alerts.push_back(alert.informativeText); });
+
+    for (const char* language : {"en", "ar"}) {
+        LocalizedStrings::setLanguage(language);
+        MainWindow window;
+        AppDelegate(window.mainMenu()).awakeFromNib();
+        QAction* item = nullptr;
+        for (QAction* action : window.mainMenu()->actions().last()->menu()->actions()) {
+            item = action->property("tag").toInt() == 402 ? action : item;
+        }
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text().toStdString(), LocalizedStrings::textIn(language, "MainMenu_ShowRequestLog"));
+        item->trigger();
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    MessagePresenter::install(nullptr);
+    ::unsetenv("XDG_STATE_HOME");
+    const QUrl folder = QUrl::fromLocalFile(QString::fromStdString(state.path().string() + "/fernwick-vantix"));
+    EXPECT_EQ(desktop.opened, QList<QUrl>({folder, folder}));
+    EXPECT_TRUE(alerts.empty());
+}
+
+#include "MenuLocalizationTest.moc"

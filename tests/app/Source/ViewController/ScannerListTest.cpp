@@ -210,7 +210,8 @@ TEST_F(ScannerListAddressCheck, AKnownNameAddsNothingAndShowsOnlyARecordOfTheSam
 TEST_F(ScannerListAddressCheck, NoAnswerFiltersByTheTextAndAlertsOnlyWithAnEmptyList)
 {
     search("127.0.0.9");
-    EXPECT_EQ(environment.alerts, std::vector<std::string>{LocalizedStrings::text("ErrorNoDetectScanner")});
+    EXPECT_EQ(environment.alerts, std::vector<std::string>{LocalizedStrings::text("ErrorNoDetectScanner") + " " +
+                                                           LocalizedStrings::text("ReasonRefused")});
     EXPECT_TRUE(screen.scannerContents.empty());
 
     knowThree();
