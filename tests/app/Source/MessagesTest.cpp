@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "LocalizedStrings.h"
 #include "MessagePresenter.h"
 #include "ProgressText.h"
+#include "RequestFailureText.h"
 #include "ResultMessage.h"
 #include "ScannerError.h"
 
@@ -120,6 +122,36 @@ TEST_F(MessagesTest, BulkRowTextNamesTheReasonInParentheses)
     LocalizedStrings::setLanguage("ar");
     EXPECT_EQ(ResultMessage::bulkRowText(100007), LocalizedStrings::textIn("ar", "ResFailure") + "(" +
                                                       LocalizedStrings::textIn("ar", "ErrorConnect") + ")");
+}
+
+TEST_F(MessagesTest, EveryRequestFailureHasItsOwnSentenceInEachLanguageAndAKeyword)
+{
+    using Reason = WebApiFailure::Reason;
+    EXPECT_EQ(RequestFailureText::sentence({}), std::nullopt);
+    EXPECT_EQ(RequestFailureText::keyword({}), std::nullopt);
+    EXPECT_EQ(RequestFailureText::withReason("Message.", {}), "Message.");
+    const WebApiFailure notFound{Reason::HttpStatus, 404, ""};
+    EXPECT_EQ(RequestFailureText::keyword(notFound), "http-404");
+    EXPECT_EQ(ResultMessage::forScan(100007, notFound), en("ErrorConnect") + " The scanner answered HTTP 404.");
+    EXPECT_EQ(ResultMessage::bulkRowText(5555, notFound), en("ResFailure") + "(The scanner answered HTTP 404.)");
+
+    for (const std::string& language : LocalizedStrings::supportedLanguages()) {
+        LocalizedStrings::setLanguage(language);
+        std::set<std::string> sentences;
+        std::set<std::string> keywords;
+        for (int reason = static_cast<int>(Reason::NotSent); reason <= static_cast<int>(Reason::UnreadableAnswer);
+             ++reason) {
+            const WebApiFailure failure{static_cast<Reason>(reason), 503, "the transport's own words"};
+            const auto sentence = RequestFailureText::sentence(failure);
+            ASSERT_TRUE(sentence && !sentence->empty()) << language << " " << reason;
+            EXPECT_EQ(sentence->find('%'), std::string::npos) << *sentence;
+            EXPECT_EQ(sentence->find("transport"), std::string::npos) << "the user's language only";
+            sentences.insert(*sentence);
+            keywords.insert(RequestFailureText::keyword(failure).value_or(""));
+        }
+        EXPECT_EQ(sentences.size(), 10u) << language;
+        EXPECT_EQ(keywords.size(), 10u);
+    }
 }
 
 TEST_F(MessagesTest, ExceptionShowsOnlyItsMessageInAnAlertWithOneOkButton)

@@ -127,6 +127,26 @@ TEST_F(BulkRegistration, EveryTickedScannerInRowOrderEachWithItsOwnPasswordAndRe
     EXPECT_EQ(screen.contents[2].result, "");
 }
 
+TEST_F(BulkRegistration, EachFailedRowSaysWhyUnlessTheScannerDid)
+{
+    sim = std::make_unique<SimulatorProcess>(std::vector<std::string>{
+        "--no-mdns", "--scanner", "ip=127.0.0.2,password=pw,fault.delete.status=404", "--scanner",
+        "ip=127.0.0.4,password=pw"});
+    ASSERT_TRUE(sim->ready()) << sim->failure();
+    screen.contents[1].scannerData = scannerAt("127.0.0.9"); // nothing listens there
+    type(0, "pw");
+    type(1, "pw");
+    type(2, "wrong");
+    screen.btnBatchRegist->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !progressShown(); }, 20000));
+    const auto failure = [](const char* key, const std::string& reason) {
+        return LocalizedStrings::text("ResFailure") + "(" + LocalizedStrings::text(key) + reason + ")";
+    };
+    EXPECT_EQ(result(0), failure("ErrorFailedToBulkRegistJob", " " + LocalizedStrings::format("ReasonHttpStatus", {"404"})));
+    EXPECT_EQ(result(1), failure("ErrorNoDetectScanner", " " + LocalizedStrings::text("ReasonRefused")));
+    EXPECT_EQ(result(2), failure("ErrorInvalidPassword", "")) << "the scanner answered: no request failed";
+}
+
 TEST_F(BulkRegistration, NothingTickedOnlyAlertsAndOneTickedRowClosesTheProgressWithItsRun)
 {
     startScanners();
