@@ -8,9 +8,11 @@
 #include "ApplicationWindows.h"
 #include "FWKVXSDK/JobFolder.h"
 #include "FirstFrameReport.h"
+#include "LocalizedStrings.h"
 #include "MainWindow.h"
 #include "NamedImage.h"
 #include "QtMainThread.h"
+#include "QtTranslations.h"
 #include "RequestLog.h"
 
 int main(int argc, char** argv)
@@ -24,6 +26,7 @@ int main(int argc, char** argv)
     // Qt mirrors nothing by itself; each screen mirrors its own views when the
     // language is written right to left.
     QApplication::setLayoutDirection(Qt::LeftToRight);
+    QtTranslations::install(QString::fromStdString(LocalizedStrings::language()));
     openlog("fernwick-vantix", LOG_PID, LOG_USER);
     JobFolder::ensureExists();
     ApplicationLog::startRequestLog();
