@@ -109,13 +109,13 @@ int RequestLog::start(Echo echo)
         return error;
     }
     auto reported = std::make_shared<std::atomic<bool>>(false);
-    installedSink().install([file, reported, echo = std::move(echo)](const std::string& line) {
+    installedSink().install([file, reported, path = filePath(), echo = std::move(echo)](const std::string& line) {
         if (echo) {
             echo(line);
         }
         // A log that cannot be written says so once, in the system log.
         if (const int error = file->append(line); error != 0 && !reported->exchange(true)) {
-            SystemLog::write("request log " + filePath() + ": " + std::generic_category().message(error));
+            SystemLog::write("request log " + path + ": " + std::generic_category().message(error));
         }
     });
     WebApiTrace::install([](const WebApiTrace::Entry& entry) { write(WebApiTrace::describe(entry)); });

@@ -6,12 +6,12 @@
 #include "AlertPanel.h"
 #include "FwkUtilsMethod.h"
 #include "JobList.h"
+#include "JobStoreMessage.h"
 #include "JobValidator.h"
 #include "LocalizedStrings.h"
 #include "LocalizedText.h"
 #include "OvSettingGridView.h"
 #include "ScanButton.h"
-#include "JobStoreMessage.h"
 #include "ToolbarButton.h"
 #include "ui_JobCreate.h"
 

@@ -263,7 +263,8 @@ void VXJobScanViewController::removeJobs(std::vector<std::shared_ptr<SettingData
         if (outcome.succeeded()) {
             removed.push_back(job);
         } else {
-            failures += (failures.empty() ? "" : "\n") + JobStoreMessage::removeFailed(job->jobNo().value_or(""), outcome);
+            failures += (failures.empty() ? "" : "\n") +
+                        JobStoreMessage::removeFailed(job->jobNo().value_or(""), outcome);
         }
     }
     jobContents.erase(std::remove_if(jobContents.begin(), jobContents.end(),

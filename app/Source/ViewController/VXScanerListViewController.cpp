@@ -287,7 +287,8 @@ void VXScanerListViewController::finishSearch(bool found, const std::shared_ptr<
     if (scannerContents.empty()) {
         // Text that is no address was never sent: only a request that went out has a reason.
         const WebApiFailure reason = answer ? answer->lastRequestFailure() : WebApiFailure();
-        AlertPanel::showMessage(RequestFailureText::withReason(LocalizedStrings::text("ErrorNoDetectScanner"), reason));
+        AlertPanel::showMessage(
+            RequestFailureText::withReason(LocalizedStrings::text("ErrorNoDetectScanner"), reason));
     }
     const std::string text = ipadressfeild->text().toStdString();
     scannerListShowContents = found ? filterIpScannerContents(text) : filterNameScannerContents(text);

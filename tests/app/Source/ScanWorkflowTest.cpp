@@ -104,7 +104,8 @@ TEST_F(ScanWorkflowTest, FailedIdentificationLocksNothing)
     EXPECT_EQ(result, AppError::NoDetectScanner);
     EXPECT_EQ(operations(), Ops{"identify"});
     EXPECT_EQ(ResultMessage::forScan(result, reason),
-              LocalizedStrings::text("ErrorNoDetectScanner") + " " + LocalizedStrings::format("ReasonHttpStatus", {"500"}));
+              LocalizedStrings::text("ErrorNoDetectScanner") + " " +
+                  LocalizedStrings::format("ReasonHttpStatus", {"500"}));
 }
 
 TEST_F(ScanWorkflowTest, UnreachableScannerWithoutEarlierCodeIsNotDetected)
@@ -167,7 +168,8 @@ TEST_F(ScanWorkflowTest, CodeLeftFromAnEarlierSessionIsReported)
 TEST_F(ScanWorkflowTest, MissingJobSendsNothingAndFails)
 {
     startScanner("");
-    ScanWorkflow().scanWithjob(scannerAt("127.0.0.2"), nullptr, [this](const RunResult& ended) { results.push_back(ended.code); }, {});
+    ScanWorkflow().scanWithjob(
+        scannerAt("127.0.0.2"), nullptr, [this](const RunResult& ended) { results.push_back(ended.code); }, {});
     ASSERT_EQ(results.size(), 1u);
     EXPECT_NE(results[0], 0);
     EXPECT_TRUE(sim->Requests().empty());

@@ -142,7 +142,8 @@ TEST_F(BulkRegistration, EachFailedRowSaysWhyUnlessTheScannerDid)
     const auto failure = [](const char* key, const std::string& reason) {
         return LocalizedStrings::text("ResFailure") + "(" + LocalizedStrings::text(key) + reason + ")";
     };
-    EXPECT_EQ(result(0), failure("ErrorFailedToBulkRegistJob", " " + LocalizedStrings::format("ReasonHttpStatus", {"404"})));
+    EXPECT_EQ(result(0),
+              failure("ErrorFailedToBulkRegistJob", " " + LocalizedStrings::format("ReasonHttpStatus", {"404"})));
     EXPECT_EQ(result(1), failure("ErrorNoDetectScanner", " " + LocalizedStrings::text("ReasonRefused")));
     EXPECT_EQ(result(2), failure("ErrorInvalidPassword", "")) << "the scanner answered: no request failed";
 }

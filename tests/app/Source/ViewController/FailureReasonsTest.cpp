@@ -74,7 +74,8 @@ protected:
 
     void startSimulator(const std::string& keys)
     {
-        sim = std::make_unique<SimulatorProcess>(std::vector<std::string>{"--no-mdns", "--scanner", "ip=127.0.0.2," + keys});
+        sim = std::make_unique<SimulatorProcess>(
+            std::vector<std::string>{"--no-mdns", "--scanner", "ip=127.0.0.2," + keys});
         ASSERT_TRUE(sim->ready()) << sim->failure();
     }
 
