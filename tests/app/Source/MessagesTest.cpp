@@ -124,34 +124,21 @@ TEST_F(MessagesTest, BulkRowTextNamesTheReasonInParentheses)
                                                       LocalizedStrings::textIn("ar", "ErrorConnect") + ")");
 }
 
-TEST_F(MessagesTest, EveryRequestFailureHasItsOwnSentenceInEachLanguageAndAKeyword)
+TEST_F(MessagesTest, EveryRequestFailureHasASentenceOfItsOwnAndAKeyword)
 {
     using Reason = WebApiFailure::Reason;
-    EXPECT_EQ(RequestFailureText::sentence({}), std::nullopt);
-    EXPECT_EQ(RequestFailureText::keyword({}), std::nullopt);
-    EXPECT_EQ(RequestFailureText::withReason("Message.", {}), "Message.");
-    const WebApiFailure notFound{Reason::HttpStatus, 404, ""};
-    EXPECT_EQ(RequestFailureText::keyword(notFound), "http-404");
-    EXPECT_EQ(ResultMessage::forScan(100007, notFound), en("ErrorConnect") + " The scanner answered HTTP 404.");
-    EXPECT_EQ(ResultMessage::bulkRowText(5555, notFound), en("ResFailure") + "(The scanner answered HTTP 404.)");
-
-    for (const std::string& language : LocalizedStrings::supportedLanguages()) {
-        LocalizedStrings::setLanguage(language);
-        std::set<std::string> sentences;
-        std::set<std::string> keywords;
-        for (int reason = static_cast<int>(Reason::NotSent); reason <= static_cast<int>(Reason::UnreadableAnswer);
-             ++reason) {
-            const WebApiFailure failure{static_cast<Reason>(reason), 503, "the transport's own words"};
-            const auto sentence = RequestFailureText::sentence(failure);
-            ASSERT_TRUE(sentence && !sentence->empty()) << language << " " << reason;
-            EXPECT_EQ(sentence->find('%'), std::string::npos) << *sentence;
-            EXPECT_EQ(sentence->find("transport"), std::string::npos) << "the user's language only";
-            sentences.insert(*sentence);
-            keywords.insert(RequestFailureText::keyword(failure).value_or(""));
-        }
-        EXPECT_EQ(sentences.size(), 10u) << language;
-        EXPECT_EQ(keywords.size(), 10u);
+    EXPECT_EQ(RequestFailureText::withReason("Message.", {}), "Message.") << "no failed request, no reason";
+    EXPECT_EQ(RequestFailureText::keyword({Reason::HttpStatus, 404, ""}), "http-404");
+    std::set<std::string> sentences;
+    std::set<std::string> keywords;
+    for (int reason = static_cast<int>(Reason::NotSent); reason <= static_cast<int>(Reason::UnreadableAnswer); ++reason) {
+        const WebApiFailure failure{static_cast<Reason>(reason), 503, "the transport's own words"};
+        sentences.insert(RequestFailureText::sentence(failure).value_or(""));
+        keywords.insert(RequestFailureText::keyword(failure).value_or(""));
     }
+    EXPECT_EQ(sentences.size(), 10u);
+    EXPECT_EQ(keywords.size(), 10u);
+    EXPECT_EQ(sentences.count(""), 0u);
 }
 
 TEST_F(MessagesTest, ExceptionShowsOnlyItsMessageInAnAlertWithOneOkButton)

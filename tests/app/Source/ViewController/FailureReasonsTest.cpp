@@ -21,37 +21,21 @@
 #include "app/Source/FlowTestSupport.h"
 
 namespace {
-// A listening socket on port 443 of the address; nobody ever accepts, so a
-// client's connection waits in the backlog until it gives up.
-class SilentListener {
-public:
-    explicit SilentListener(const char* ip)
-    {
-        mSocket = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(443);
-        ::inet_pton(AF_INET, ip, &address.sin_addr);
-        mListening = mSocket >= 0 && ::bind(mSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-                     ::listen(mSocket, 4) == 0;
-    }
-    ~SilentListener() { ::close(mSocket); }
-    bool listening() const { return mListening; }
-
-private:
-    int mSocket = -1;
-    bool mListening = false;
-};
+sockaddr_in httpsPortOf(const char* ip)
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(443);
+    ::inet_pton(AF_INET, ip, &address.sin_addr);
+    return address;
+}
 
 // True once something accepts connections on port 443 of the address.
 bool accepts(const char* ip)
 {
     const int probe = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(443);
-    ::inet_pton(AF_INET, ip, &address.sin_addr);
-    const bool connected = ::connect(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    const sockaddr_in address = httpsPortOf(ip);
+    const bool connected = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::close(probe);
     return connected;
 }
@@ -148,7 +132,12 @@ TEST_F(FailureReasons, AnAnswerCutShortIsAClosedConnection)
 // the tool wait at the same time.
 TEST_F(FailureReasons, AScannerThatNeverAnswersTimesOut)
 {
-    SilentListener silent("127.0.0.3");
-    ASSERT_TRUE(silent.listening()) << "run inside netns-run.sh";
+    // A port that listens, but nobody ever accepts: connections wait in its
+    // backlog until the client gives up.
+    const int silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_in address = httpsPortOf("127.0.0.3");
+    ASSERT_EQ(::bind(silent, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << "run inside netns-run.sh";
+    ASSERT_EQ(::listen(silent, 4), 0);
     expectReason("127.0.0.3", LocalizedStrings::text("ReasonTimedOut"), "timeout");
+    ::close(silent);
 }
