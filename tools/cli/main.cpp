@@ -10,47 +10,36 @@
 #include "FWKVXSDK/SettingData.h"
 #include "FWKVXSDK/WebApiTrace.h"
 
+#include "CliCommands.h"
 #include "CliOutput.h"
 #include "ExitStatus.h"
-#include "JobsCommand.h"
 #include "LocalizedStrings.h"
 #include "MessagePresenter.h"
-#include "RegisterCommands.h"
-#include "ScanCommand.h"
-#include "ScannerCommands.h"
 #include "UsageError.h"
 
 namespace {
-int dispatch(const std::string& command, const std::vector<std::string>& rest)
+int dispatch(const std::string& name, const std::vector<std::string>& rest)
 {
-    if (command == "help" || command == "--help" || command == "-h") {
-        CliOutput::line(LocalizedStrings::text("CliUsage"));
+    if (name == "--version") {
+        CliOutput::line("vantix " VANTIX_VERSION);
         return ExitStatus::Success;
     }
-    if (command == "discover") {
-        return ScannerCommands::discover(rest);
+    if (name == "help" || name == "--help" || name == "-h") {
+        // "vantix help COMMAND": that command's help.
+        const bool ofCommand = name == "help" && !rest.empty();
+        CliOutput::line(LocalizedStrings::text(ofCommand ? CliCommands::find(rest[0]).helpKey : "CliUsage"));
+        return ExitStatus::Success;
     }
-    if (command == "identify") {
-        return ScannerCommands::identify(rest);
+    const CliCommands::Command& command = CliCommands::find(name);
+    if (CliCommands::asksForHelp(rest)) {
+        CliOutput::line(LocalizedStrings::text(command.helpKey));
+        return ExitStatus::Success;
     }
-    const bool usesJobs = command == "jobs" || command == "scan" || command == "register" || command == "bulk-register";
-    if (!usesJobs) {
-        throw UsageError(LocalizedStrings::format("CliErrorUnknownCommand", {command}));
-    }
-    if (!JobFolder::ensureExists()) {
+    if (command.usesJobFolder && !JobFolder::ensureExists()) {
         CliOutput::error(LocalizedStrings::format("CliErrorJobFolder", {SettingData::userAppRootFolderPath()}));
         return ExitStatus::Failure;
     }
-    if (command == "jobs") {
-        return JobsCommand::run(rest);
-    }
-    if (command == "scan") {
-        return ScanCommand::run(rest);
-    }
-    if (command == "register") {
-        return RegisterCommands::registerJobs(rest);
-    }
-    return RegisterCommands::bulkRegister(rest);
+    return command.run(rest);
 }
 } // namespace
 
