@@ -8,28 +8,29 @@
 #include "AtomicFile.h"
 #include "JobList.h"
 #include "SmallFile.h"
-#include "StoredJobCheck.h"
 
-std::vector<int64_t> JobRemovalHistory::remove(const std::vector<int64_t>& numbers)
+JobRemovalHistory::Removal JobRemovalHistory::remove(const std::vector<int64_t>& numbers)
 {
-    std::map<int64_t, std::string> removed;
-    std::vector<int64_t> gone;
+    std::map<int64_t, std::string> kept;
+    Removal removal;
     for (const int64_t number : numbers) {
         // Read before it goes: undo puts back exactly these bytes.
         auto file = SmallFile::read(JobList::filePath(number), XMLTODictionaryParser::kMaxFileSize);
-        if (!StoredJobCheck::remove(number)) {
+        const StoreOutcome outcome = SettingData::DeleteSettingsWithOutcome(number);
+        if (!outcome.succeeded()) {
+            removal.failed.emplace_back(number, outcome);
             continue;
         }
-        gone.push_back(number);
+        removal.removed.push_back(number);
         if (file.status == SmallFile::Status::Read) {
-            removed.emplace(number, std::move(file.bytes));
+            kept.emplace(number, std::move(file.bytes));
         }
     }
-    if (!gone.empty()) {
-        mRemoved = std::move(removed);
+    if (!removal.removed.empty()) {
+        mRemoved = std::move(kept);
         mUndone = false;
     }
-    return gone;
+    return removal;
 }
 
 bool JobRemovalHistory::canUndo() const
@@ -63,7 +64,7 @@ std::optional<std::vector<int64_t>> JobRemovalHistory::undo()
     return written;
 }
 
-std::vector<int64_t> JobRemovalHistory::redo()
+JobRemovalHistory::Removal JobRemovalHistory::redo()
 {
     if (!mUndone) {
         return {};

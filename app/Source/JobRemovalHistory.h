@@ -4,7 +4,10 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "FWKVXSDK/StoreOutcome.h"
 
 // The last removal of jobs, kept so that it can be undone: the removed job
 // files byte for byte, by number. Undo puts them back under their numbers,
@@ -13,9 +16,14 @@
 // removal takes the place of the one kept.
 class JobRemovalHistory {
 public:
-    // Removes the job files of these numbers and keeps them; returns the
-    // numbers whose files are gone. A removal of nothing keeps the last one.
-    std::vector<int64_t> remove(const std::vector<int64_t>& numbers);
+    struct Removal {
+        std::vector<int64_t> removed;                          // the numbers whose files are gone
+        std::vector<std::pair<int64_t, StoreOutcome>> failed; // those whose files stay, and why
+    };
+
+    // Removes the job files of these numbers and keeps them. A removal of
+    // nothing keeps the last one.
+    Removal remove(const std::vector<int64_t>& numbers);
 
     // A removal is kept, not undone yet, and none of its numbers is taken.
     bool canUndo() const;
@@ -24,8 +32,8 @@ public:
     // Puts the kept files back; the numbers put back, or nothing when they
     // could not all be written (then none of them is left in the folder).
     std::optional<std::vector<int64_t>> undo();
-    // Removes the jobs that undo put back; the numbers whose files are gone.
-    std::vector<int64_t> redo();
+    // Removes the jobs that undo put back.
+    Removal redo();
     // Another change of the job set (a job saved) ends what redo could redo.
     void jobsChanged() { mUndone = false; }
 

@@ -5,11 +5,6 @@
 
 #include "FWKVXSDK/WebApiClient.h"
 
-namespace {
-// Thrown through a run from its progress report.
-struct BrokenOff {};
-} // namespace
-
 void RunStop::checkpoint(bool& runStopped) const
 {
     if (requested()) {
@@ -35,7 +30,10 @@ RunStop::Registration RunStop::registerJobs(const std::shared_ptr<ScannerData>& 
             }
             checkpoint(run.stopped);
         },
-        [&](int64_t code) { run.result = code; });
+        [&](const RunResult& result) {
+            run.result = result.code;
+            run.reason = result.reason;
+        });
     if (run.stopped) {
         run.released = releaseLock(scanner);
     }
@@ -56,10 +54,11 @@ RunStop::Scan RunStop::scan(const std::shared_ptr<ScannerData>& scanner, const s
     };
     ScanWorkflow(pause).scanWithjob(
         scanner, job,
-        [&](int64_t code) {
-            run.result = code;
+        [&](const RunResult& result) {
+            run.result = result.code;
+            run.reason = result.reason;
             if (!run.stopped && completion) {
-                completion(code);
+                completion(result);
             }
         },
         progress);

@@ -9,6 +9,8 @@
 #include "FWKVXSDK/ScannerData.h"
 #include "FWKVXSDK/SettingData.h"
 
+#include "RunResult.h"
+
 // The scan sequence: identify, lock, send the job's settings, start the scan,
 // query the status once a second until the scanner reports the end, unlock.
 // While the scanner reports that it is scanning the sequence goes on, however
@@ -16,10 +18,10 @@
 // is where a stop can break it off.
 // Runs synchronously on the calling thread (never the UI thread) and calls the
 // completion exactly once with the result code: 0, the scanner's own code, or
-// an application code (AppError).
+// an application code (AppError) with the reason of the request that failed.
 class ScanWorkflow {
 public:
-    using Completion = std::function<void(int64_t result)>;
+    using Completion = std::function<void(const RunResult& result)>;
     using Progress = std::function<void(int64_t status)>;
     // Waits the interval before a status query. It may break the sequence off
     // by throwing (RunStop does so when a stop is asked for meanwhile).
@@ -39,8 +41,8 @@ public:
                      const Completion& completion, const Progress& progresscompletion);
 
 private:
-    int64_t runSequence(const std::shared_ptr<ScannerData>& scanner, const std::shared_ptr<SettingData>& job,
-                        const Progress& progresscompletion, std::optional<int64_t>& decided);
+    RunResult runSequence(const std::shared_ptr<ScannerData>& scanner, const std::shared_ptr<SettingData>& job,
+                          const Progress& progresscompletion, std::optional<RunResult>& decided);
 
     Pause mPause;
 };

@@ -4,6 +4,7 @@
 
 #include "AlertPanel.h"
 #include "AppDelegate.h"
+#include "ApplicationLog.h"
 #include "ApplicationWindows.h"
 #include "CommandLine.h"
 #include "DispatchQueue.h"
@@ -15,6 +16,7 @@
 #include "NamedImage.h"
 #include "QtMainThread.h"
 #include "QtTranslations.h"
+#include "RequestLog.h"
 
 namespace {
 // Two requests of at most 30 seconds each, and a margin.
@@ -40,6 +42,7 @@ int main(int argc, char** argv)
     CommandLine::process(application);
     openlog("fernwick-vantix", LOG_PID, LOG_USER);
     JobFolder::ensureExists();
+    ApplicationLog::startRequestLog();
 
     QtMainThread::install();
     AlertPanel::installAsPresenter();
@@ -62,6 +65,7 @@ int main(int argc, char** argv)
     // the request needs; a stopped run sends at most one more request besides
     // the unlock, each limited by the transfer's own time limit.
     DispatchQueue::global().waitUntilIdle(kLongestStoppingRun);
+    RequestLog::stop();
     closelog();
     return status;
 }

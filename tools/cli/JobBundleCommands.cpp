@@ -14,10 +14,10 @@
 #include "JobBundle.h"
 #include "JobList.h"
 #include "JobSetSnapshot.h"
+#include "JobStoreMessage.h"
 #include "JobValidator.h"
 #include "LocalizedStrings.h"
 #include "SmallFile.h"
-#include "StoredJobCheck.h"
 
 namespace {
 int failure(const std::string& message)
@@ -59,9 +59,8 @@ bool changeJobSet(const JobBundle::Contents& bundle, const std::vector<int64_t>&
 {
     std::set<int64_t> kept;
     for (const auto& job : bundle.jobs) {
-        if (!StoredJobCheck::save(job)) {
-            CliOutput::error(LocalizedStrings::format(
-                "CliErrorSaveFailed", {job->jobNo().value_or(""), SettingData::userAppRootFolderPath()}));
+        if (const StoreOutcome outcome = SettingData::SaveSettingsWithOutcome(job); !outcome.succeeded()) {
+            CliOutput::error(JobStoreMessage::saveFailed(job->jobNo().value_or(""), outcome));
             return false;
         }
         kept.insert(JobList::integerValue(job->jobNo()));
@@ -70,8 +69,8 @@ bool changeJobSet(const JobBundle::Contents& bundle, const std::vector<int64_t>&
         if (kept.count(number) != 0) {
             continue;
         }
-        if (!StoredJobCheck::remove(number)) {
-            CliOutput::error(LocalizedStrings::format("CliErrorDeleteFailed", {std::to_string(number)}));
+        if (const StoreOutcome outcome = SettingData::DeleteSettingsWithOutcome(number); !outcome.succeeded()) {
+            CliOutput::error(JobStoreMessage::removeFailed(std::to_string(number), outcome));
             return false;
         }
         ++removed;

@@ -6,7 +6,6 @@
 #include "AtomicFile.h"
 #include "JobList.h"
 #include "SmallFile.h"
-#include "StoredJobCheck.h"
 
 bool JobSetSnapshot::take(const std::vector<int64_t>& numbers, int64_t& failed)
 {
@@ -30,8 +29,7 @@ bool JobSetSnapshot::restore() const
     bool restored = true;
     for (const int64_t number : SettingData::GetFileListNo()) {
         if (mFiles.count(number) == 0) {
-            SettingData::DeleteSettings(number);
-            restored = restored && !StoredJobCheck::exists(number);
+            restored = SettingData::DeleteSettingsWithOutcome(number).succeeded() && restored;
         }
     }
     for (const auto& [number, bytes] : mFiles) {

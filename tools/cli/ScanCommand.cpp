@@ -8,11 +8,11 @@
 #include "CliArguments.h"
 #include "CliOutput.h"
 #include "ExitStatus.h"
+#include "JobList.h"
 #include "LocalizedStrings.h"
 #include "ProgressText.h"
 #include "ResultMessage.h"
 #include "RunInterruption.h"
-#include "StoredJobCheck.h"
 #include "UsageError.h"
 
 int ScanCommand::run(const std::vector<std::string>& rest)
@@ -32,7 +32,7 @@ int ScanCommand::run(const std::vector<std::string>& rest)
     const int64_t number = CliArguments::jobNumber(*jobText);
     const bool json = arguments.has("--json");
 
-    if (!StoredJobCheck::exists(number)) {
+    if (!JobList::hasJobFile(number)) {
         CliOutput::error(LocalizedStrings::format("CliErrorNoSuchJob", {std::to_string(number)}));
         return ExitStatus::Failure;
     }
@@ -58,5 +58,5 @@ int ScanCommand::run(const std::vector<std::string>& rest)
     if (run.stopped) {
         return CliOutput::runResult(json, run.result, RunInterruption::stoppedMessage(run.released));
     }
-    return CliOutput::runResult(json, run.result, ResultMessage::forScan(run.result));
+    return CliOutput::runResult(json, run.result, ResultMessage::forScan(run.result, run.reason), run.reason);
 }

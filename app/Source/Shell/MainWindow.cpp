@@ -3,19 +3,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QUrl>
 
+#include "AlertPanel.h"
 #include "AppDelegate.h"
 #include "FwkUtilsMethod.h"
 #include "InfoDictionary.h"
 #include "InterfaceLocalizer.h"
 #include "LocalizedStrings.h"
 #include "LocalizedText.h"
+#include "RequestLog.h"
 #include "VXContainerViewController.h"
 #include "VXJobScanViewController.h"
 #include "ui_Main.h"
@@ -123,6 +127,7 @@ void MainWindow::connectMenuItems()
     connect(mUi->actionZoom, &QAction::triggered, this, [this] { isMaximized() ? showNormal() : showMaximized(); });
     connect(mUi->actionClose, &QAction::triggered, this, &QWidget::close);
     connect(mUi->actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(mUi->actionShowRequestLog, &QAction::triggered, this, &MainWindow::showRequestLogFolder);
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, &MainWindow::openMainMenu);
 
@@ -205,6 +210,14 @@ void MainWindow::showHelp()
     // The window adds the application's name to the title itself.
     box.setWindowTitle(mUi->menuHelp->menuAction()->iconText());
     showInformation(box, mUi->actionHelp->iconText(), localized("HelpText"));
+}
+
+void MainWindow::showRequestLogFolder()
+{
+    const QString folder = QString::fromStdString(RequestLog::folderPath());
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
+        AlertPanel::showMessage(LocalizedStrings::format("ErrorOpenFolder", {folder.toStdString()}));
+    }
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -40,6 +40,8 @@ private:
     void redo();
     void updateUndoItems();
     VXJobScanViewController* shownJobList() const;
+    // Help > Show Request Log: the folder of the request log, in the desktop's file manager.
+    void showRequestLogFolder();
 
     Ui::MainWindow* mUi;
     VXContainerViewController* mContainer;

@@ -15,6 +15,7 @@
 #include "JobCollectionView.h"
 #include "JobCollectionViewItem.h"
 #include "JobList.h"
+#include "JobStoreMessage.h"
 #include "KeyViewLoop.h"
 #include "LocalizedStrings.h"
 #include "LocalizedText.h"
@@ -262,23 +263,28 @@ void VXJobScanViewController::removeJobs(const std::vector<std::shared_ptr<Setti
     for (const auto& job : jobs) {
         numbers.push_back(JobList::integerValue(job->jobNo()));
     }
-    const std::vector<int64_t> removed = mRemovals.remove(numbers);
-    dropJobs(removed);
-    if (removed.size() != numbers.size()) {
-        AlertPanel::showMessage(LocalizedStrings::text("ErrorDeleteJob"));
-    }
+    dropJobs(mRemovals.remove(numbers));
 }
 
-void VXJobScanViewController::dropJobs(const std::vector<int64_t>& numbers)
+void VXJobScanViewController::dropJobs(const JobRemovalHistory::Removal& removal)
 {
+    const auto& gone = removal.removed;
     jobContents.erase(std::remove_if(jobContents.begin(), jobContents.end(),
                                      [&](const auto& job) {
                                          const int64_t number = JobList::integerValue(job->jobNo());
-                                         return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
+                                         return std::find(gone.begin(), gone.end(), number) != gone.end();
                                      }),
                       jobContents.end());
     collectionview->reloadData();
     emit jobsChanged();
+    // The jobs whose files stay stay listed, and the user learns why.
+    std::string failures;
+    for (const auto& [number, outcome] : removal.failed) {
+        failures += (failures.empty() ? "" : "\n") + JobStoreMessage::removeFailed(std::to_string(number), outcome);
+    }
+    if (!failures.empty()) {
+        AlertPanel::showMessage(failures);
+    }
 }
 
 void VXJobScanViewController::undoRemoval()
@@ -347,11 +353,11 @@ void VXJobScanViewController::scanjob(QAbstractButton*)
     }
     const std::shared_ptr<ScannerData> scanner = currentScannerData;
     DispatchQueue::global().async([run, scanner, job] {
-        run->scan(scanner, job, [&](int64_t result) {
+        run->scan(scanner, job, [&](const RunResult& result) {
             // The worker waits until the user has dismissed the result.
             run->finish([&] {
                 run->close();
-                AlertPanel::showMessage(ResultMessage::forScan(result));
+                AlertPanel::showMessage(ResultMessage::forScan(result.code, result.reason));
             });
         });
     });

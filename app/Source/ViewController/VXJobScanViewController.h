@@ -98,10 +98,10 @@ protected:
 private:
     void sortJobContents();
     // Deletes the jobs' files (kept for Undo); the jobs whose file is gone
-    // leave the list, and the user learns about those that stay.
+    // leave the list, and the user learns why about those that stay.
     void removeJobs(const std::vector<std::shared_ptr<SettingData>>& jobs);
-    // The jobs of these numbers leave the list.
-    void dropJobs(const std::vector<int64_t>& numbers);
+    // The jobs the removal took leave the list; the user learns about the others.
+    void dropJobs(const JobRemovalHistory::Removal& removal);
 
     Ui::VXJobScanViewController* mUi = nullptr;
     QHash<QString, QPixmap> mFormatPictures;

@@ -18,6 +18,7 @@
 #include "NamedImage.h"
 #include "ProcessAnimationController.h"
 #include "ProgressRun.h"
+#include "RequestFailureText.h"
 #include "ScannerAddress.h"
 #include "ScannerDiscovery.h"
 #include "SelectTableView.h"
@@ -291,7 +292,10 @@ void VXScanerListViewController::finishSearch(bool found, const std::shared_ptr<
         }
     }
     if (scannerContents.empty()) {
-        AlertPanel::showMessage(LocalizedStrings::text("ErrorNoDetectScanner"));
+        // Text that is no address was never sent: only a request that went out has a reason.
+        const WebApiFailure reason = answer ? answer->lastRequestFailure() : WebApiFailure();
+        AlertPanel::showMessage(
+            RequestFailureText::withReason(LocalizedStrings::text("ErrorNoDetectScanner"), reason));
     }
     const std::string text = ipadressfeild->text().toStdString();
     scannerListShowContents = found ? filterIpScannerContents(text) : filterNameScannerContents(text);

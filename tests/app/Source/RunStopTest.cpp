@@ -101,7 +101,7 @@ TEST_F(RunStopTest, AStopEndsALongScanInItsPauseWithoutAnotherStatusQuery)
         stop.request();
     });
     bool completed = false;
-    const auto run = stop.scan(scanner, job, [&](int64_t) { ++reports; }, [&](int64_t) { completed = true; });
+    const auto run = stop.scan(scanner, job, [&](int64_t) { ++reports; }, [&](const RunResult&) { completed = true; });
     stopper.join();
 
     EXPECT_TRUE(run.stopped);
