@@ -6,7 +6,6 @@
 #include <syslog.h>
 #include <vector>
 
-#include "FWKVXSDK/JobFolder.h"
 #include "FWKVXSDK/SettingData.h"
 #include "FWKVXSDK/WebApiTrace.h"
 
@@ -17,6 +16,8 @@
 #include "MessagePresenter.h"
 #include "RegisterCommands.h"
 #include "ScanCommand.h"
+#include "PresetJobs.h"
+#include "SavedScannerCommands.h"
 #include "ScannerCommands.h"
 #include "UsageError.h"
 
@@ -33,11 +34,21 @@ int dispatch(const std::string& command, const std::vector<std::string>& rest)
     if (command == "identify") {
         return ScannerCommands::identify(rest);
     }
+    if (command == "scanners") {
+        return SavedScannerCommands::run(rest);
+    }
     const bool usesJobs = command == "jobs" || command == "scan" || command == "register" || command == "bulk-register";
     if (!usesJobs) {
         throw UsageError(LocalizedStrings::format("CliErrorUnknownCommand", {command}));
     }
-    if (!JobFolder::ensureExists()) {
+    // The first start on an account makes the job folder and takes the jobs an
+    // administrator prepared, if any; the report goes to standard error, so
+    // that it never mixes with a command's output.
+    const auto start = PresetJobs::prepareJobFolder(JobBundleTransfer::Audience::Tool);
+    if (!start.report.empty()) {
+        CliOutput::error(start.report);
+    }
+    if (!start.folderReady) {
         CliOutput::error(LocalizedStrings::format("CliErrorJobFolder", {SettingData::userAppRootFolderPath()}));
         return ExitStatus::Failure;
     }

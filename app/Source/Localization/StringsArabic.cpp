@@ -143,11 +143,47 @@ const StringTableEntry kEntries[] = {
      "أضف المهام باستخدام \"إضافة مهمة\" واختر ماسحًا ضوئيًا بزر الماسح. حدد بطاقة مهمة واضغط \"مسح ضوئي\" للمسح بها، "
      "أو سجّل كل المهام على الماسح. التسجيل المجمّع على عدة ماسحات موجود في شاشة الإصدار (زر المعلومات)."},
     {"ButtonRegistAllJobs", "تسجيل المهام على الماسح"},
+    {"MainMenu_ExportJobs", "تصدير المهام..."},
+    {"MainMenu_ImportJobs", "استيراد المهام..."},
+    {"DialogExportJobs", "تصدير المهام إلى ملف حزمة"},
+    {"DialogImportJobs", "استيراد المهام من ملف حزمة"},
+    {"BundleFileFilter", "حزم المهام (*.json)"},
+    {"AllFilesFilter", "كل الملفات (*)"},
+    {"QuestionExportPasswords",
+     "تحتوي بعض المهام على كلمة مرور لمجلد مشترك. هل تُضمَّن كلمات المرور في الحزمة أيضًا؟ عندها لا يستطيع قراءة "
+     "الملف أحد سواك."},
+    {"ButtonWithoutPasswords", "دون كلمات المرور"},
+    {"ButtonWithPasswords", "مع كلمات المرور"},
+    {"QuestionImportReplace", "هل تُضاف مهام الحزمة إلى المهام الحالية، أم تُستبدَل المهام الحالية بمهام الحزمة؟"},
+    {"ButtonReplaceJobs", "استبدال"},
+    {"ButtonAddJobs", "إضافة"},
+    {"MenuForgetScanner", "نسيان هذا الماسح الضوئي"},
     {"ButtonSearch", "بحث"},
     // Names read out for controls that show a picture instead of a text
     {"AccessibleShowPassword", "إظهار كلمة المرور"},
     {"AccessibleEditJob", "تعديل المهمة"},
     {"AccessibleRemoveJob", "حذف المهمة"},
+
+    // Job bundles, the preset jobs and the saved scanners (application and tool)
+    {"AppErrorBundleJobsExist",
+     "هذه المهام موجودة بالفعل: %@. لم يُستورَد شيء؛ اختر \"استبدال\" لاستبدال مجموعة المهام كلها."},
+    {"AppImportNotRolledBack", "تعذّرت إعادة كل المهام إلى ما كانت عليه قبل الاستيراد؛ افحصها في قائمة المهام."},
+    {"AppImportNoPasswords", "لا تحتوي الحزمة على كلمات مرور المجلدات المشتركة؛ أدخلها في محرّر المهمة."},
+    {"AppErrorExportInvalidJob", "لا يمكن تصدير المهمة %1$@: %2$@ صحّحها في محرّر المهمة. لم يُصدَّر شيء."},
+    {"PresetJobsImported", "استُوردت المهام المعدّة مسبقًا من %1$@: %2$@."},
+    {"PresetJobsRefused", "لم تُستورَد المهام المعدّة مسبقًا من %1$@. %2$@"},
+    {"ErrorSavedScannersFile", "لا يمكن استخدام ملف الماسحات المحفوظة %1$@: %2$@ تُرك كما هو؛ صحّحه أو احذفه."},
+    {"SavedScannersUnreadable", "تعذّرت قراءته (%@)."},
+    {"SavedScannersNotAFile", "ليس ملفًا عاديًا."},
+    {"SavedScannersTooLarge", "حجمه أكبر من 64 كيبيبايت."},
+    {"SavedScannersSyntax", "ليس JSON صالحًا (خطأ عند البايت %@)."},
+    {"SavedScannersForeign", "ليس قائمة ماسحات محفوظة."},
+    {"SavedScannersNewer", "إصدار تنسيقه %1$@، وهذا البرنامج يقرأ الإصدارات حتى %2$@."},
+    {"SavedScannersDamaged", "القيمة عند %@ مفقودة أو مكررة أو غير متوقعة أو غير صالحة."},
+    {"ErrorSavedScannersWrite", "تعذّرت كتابة ملف الماسحات المحفوظة %1$@: %2$@."},
+    {"ErrorSavedScannersFull", "يمكن حفظ %@ ماسحًا ضوئيًا على الأكثر؛ انسَ أحدها أولًا."},
+    {"ErrorScannerNotSaved", "%@ ليس ماسحًا ضوئيًا محفوظًا."},
+    {"ErrorConfigFolder", "تعذّر إنشاء المجلد %@."},
 
     // Command-line tool
     {"CliUsage",
@@ -161,6 +197,9 @@ const StringTableEntry kEntries[] = {
      "  vantix jobs import FILE [--replace]\n"
      "  vantix discover [--json]\n"
      "  vantix identify ADDRESS [--json]\n"
+     "  vantix scanners list [--json]\n"
+     "  vantix scanners add ADDRESS\n"
+     "  vantix scanners rm ADDRESS\n"
      "  vantix scan --scanner ADDRESS --job N [--json]\n"
      "  vantix register --scanner ADDRESS [--plan] [--json]\n"
      "  vantix bulk-register --targets FILE [--parallel N] [--plan] [--json]\n"
@@ -185,6 +224,8 @@ const StringTableEntry kEntries[] = {
      "ويطبع الخيار --plan ما سيفعله التسجيل بكل خانة دون إرسال أي شيء.\n"
      "تحتوي حزمة المهام (export وimport) على مجموعة المهام كلها؛ ولا تتضمن كلمات مرور المجلدات المشتركة إلا مع\n"
      "--with-passwords. ويحذف import --replace المهام غير الموجودة في الحزمة.\n"
+     "يسأل discover أيضًا الماسحات المحفوظة (scanners add وrm) عن هويتها، من أجل\n"
+     "الشبكات التي لا يصل إليها البحث؛ ويحفظ add العنوان الذي يجيب.\n"
      "يطبع vantix --verbose COMMAND ... أيضًا كل طلب إلى الماسح الضوئي (الطريقة وURL\n"
      "والحالة أو سبب الإخفاق والمدة) على الخطأ القياسي.\n"
      "رمز الخروج: 0 نجاح، 1 فشل العملية، 2 استخدام غير صحيح."},
@@ -214,7 +255,7 @@ const StringTableEntry kEntries[] = {
      "حزمة المهام \"%1$@\" تالفة: ليست JSON صالحًا (خطأ عند البايت %2$@). لم يُستورَد شيء."},
     {"CliErrorBundleNotBundle", "الملف \"%@\" ليس حزمة مهام. لم يُستورَد شيء."},
     {"CliErrorBundleNewer",
-     "إصدار تنسيق حزمة المهام \"%1$@\" هو %2$@؛ وهذا الإصدار من vantix يقرأ الإصدارات حتى %3$@. لم يُستورَد "
+     "إصدار تنسيق حزمة المهام \"%1$@\" هو %2$@؛ وهذا البرنامج يقرأ الإصدارات حتى %3$@. لم يُستورَد "
      "شيء."},
     {"CliErrorBundleDamaged",
      "حزمة المهام \"%1$@\" تالفة: القيمة عند %2$@ مفقودة أو مكررة أو غير متوقعة أو غير صالحة. لم يُستورَد شيء."},
@@ -233,7 +274,7 @@ const StringTableEntry kEntries[] = {
     {"CliWarnBundleSkipped", "ملف المهمة ذات الرقم %@ ليس مرقّمًا من 1 إلى 99 ولن يُضمَّن في الحزمة."},
     {"CliErrorBundleTooLargeToWrite",
      "ستكون حزمة مجموعة المهام أكبر من 1 ميبيبايت، ولا يقرؤها أي استيراد. لم يُصدَّر شيء."},
-    {"CliErrorBundleWrite", "تعذّرت كتابة حزمة المهام \"%@\"."},
+    {"CliErrorBundleWrite", "تعذّرت كتابة حزمة المهام \"%1$@\": %2$@."},
     {"CliExported", "المهام المصدَّرة: %1$@، إلى %2$@."},
     {"CliWarnTargetsReadable",
      "تحذير: يحتوي ملف الأهداف \"%@\" على كلمات مرور ويمكن لمستخدمين آخرين قراءته؛ قيّد الوصول إليه بالأمر "
@@ -242,6 +283,8 @@ const StringTableEntry kEntries[] = {
     {"CliPasswordPrompt", "كلمة مرور المهام: "},
     {"CliSharePasswordPrompt", "كلمة مرور المجلد المشترك: "},
     {"CliLabelScannerId", "معرّف الماسح الضوئي"},
+    {"CliLabelSaved", "محفوظ"},
+    {"CliErrorScannerNoAnswer", "لا يجيب الماسح الضوئي على العنوان %@؛ ولم يُحفَظ."},
     {"CliErrorUnreadableIdentity", "أجاب الماسح الضوئي على العنوان %@، لكن تعذّرت قراءة هويته من الإجابة."},
     {"CliInterruptNotice",
      "جارٍ الإيقاف: سيُحرَّر الماسح الضوئي بعد الطلب الحالي. اضغط Ctrl-C مرة أخرى للخروج فورًا (وقد يبقى "

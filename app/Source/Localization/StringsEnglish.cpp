@@ -145,11 +145,49 @@ const StringTableEntry kEntries[] = {
      "\"Scan\" to scan with it, or register all jobs on the scanner. Bulk registration on several scanners is "
      "on the version screen (the information button)."},
     {"ButtonRegistAllJobs", "Register Jobs on Scanner"},
+    {"MainMenu_ExportJobs", "Export Jobs..."},
+    {"MainMenu_ImportJobs", "Import Jobs..."},
+    {"DialogExportJobs", "Export the Jobs to a Bundle File"},
+    {"DialogImportJobs", "Import Jobs from a Bundle File"},
+    {"BundleFileFilter", "Job bundles (*.json)"},
+    {"AllFilesFilter", "All files (*)"},
+    {"QuestionExportPasswords",
+     "Some jobs hold a shared folder password. Put the passwords into the bundle too? The file can then be read "
+     "by you only."},
+    {"ButtonWithoutPasswords", "Without Passwords"},
+    {"ButtonWithPasswords", "With Passwords"},
+    {"QuestionImportReplace",
+     "Add the bundle's jobs to the present ones, or replace the present jobs with the jobs of the bundle?"},
+    {"ButtonReplaceJobs", "Replace"},
+    {"ButtonAddJobs", "Add"},
+    {"MenuForgetScanner", "Forget This Scanner"},
     {"ButtonSearch", "Search"},
     // Names read out for controls that show a picture instead of a text
     {"AccessibleShowPassword", "Show password"},
     {"AccessibleEditJob", "Edit job"},
     {"AccessibleRemoveJob", "Remove job"},
+
+    // Job bundles, the preset jobs and the saved scanners (application and tool)
+    {"AppErrorBundleJobsExist",
+     "These jobs already exist: %@. Nothing was imported; choose Replace to replace the whole job set."},
+    {"AppImportNotRolledBack",
+     "The jobs could not all be put back as they were before the import; check them in the job list."},
+    {"AppImportNoPasswords", "The bundle holds no shared folder passwords; enter them in the job editor."},
+    {"AppErrorExportInvalidJob", "Job %1$@ cannot be exported: %2$@ Correct it in the job editor. Nothing was exported."},
+    {"PresetJobsImported", "The preset jobs of %1$@ were imported: %2$@."},
+    {"PresetJobsRefused", "The preset jobs of %1$@ were not imported. %2$@"},
+    {"ErrorSavedScannersFile", "The saved scanners file %1$@ cannot be used: %2$@ It is left as it is; correct or remove it."},
+    {"SavedScannersUnreadable", "it cannot be read (%@)."},
+    {"SavedScannersNotAFile", "it is not a regular file."},
+    {"SavedScannersTooLarge", "it is larger than 64 KiB."},
+    {"SavedScannersSyntax", "it is not valid JSON (error at byte %@)."},
+    {"SavedScannersForeign", "it is not a list of saved scanners."},
+    {"SavedScannersNewer", "it has format version %1$@, and this program reads versions up to %2$@."},
+    {"SavedScannersDamaged", "the value at %@ is missing, repeated, unexpected or not valid."},
+    {"ErrorSavedScannersWrite", "The saved scanners file %1$@ could not be written: %2$@."},
+    {"ErrorSavedScannersFull", "At most %@ scanners can be saved; forget one first."},
+    {"ErrorScannerNotSaved", "%@ is not a saved scanner."},
+    {"ErrorConfigFolder", "The folder %@ could not be created."},
 
     // Command-line tool
     {"CliUsage",
@@ -163,6 +201,9 @@ const StringTableEntry kEntries[] = {
      "  vantix jobs import FILE [--replace]\n"
      "  vantix discover [--json]\n"
      "  vantix identify ADDRESS [--json]\n"
+     "  vantix scanners list [--json]\n"
+     "  vantix scanners add ADDRESS\n"
+     "  vantix scanners rm ADDRESS\n"
      "  vantix scan --scanner ADDRESS --job N [--json]\n"
      "  vantix register --scanner ADDRESS [--plan] [--json]\n"
      "  vantix bulk-register --targets FILE [--parallel N] [--plan] [--json]\n"
@@ -187,6 +228,8 @@ const StringTableEntry kEntries[] = {
      "prints what a registration would do to each slot and sends nothing.\n"
      "A job bundle (export, import) holds the whole job set; share passwords only\n"
      "with --with-passwords. import --replace removes the jobs not in the bundle.\n"
+     "Saved scanners (scanners add, rm) are asked who they are by discover too, for\n"
+     "networks that the search does not reach; add saves an address that answers.\n"
      "vantix --verbose COMMAND ... also prints every scanner request (method, URL,\n"
      "status or failure, time) on standard error.\n"
      "Exit status: 0 success, 1 the operation failed, 2 bad usage."},
@@ -216,7 +259,7 @@ const StringTableEntry kEntries[] = {
      "The job bundle \"%1$@\" is damaged: it is not valid JSON (error at byte %2$@). Nothing was imported."},
     {"CliErrorBundleNotBundle", "The file \"%@\" is not a job bundle. Nothing was imported."},
     {"CliErrorBundleNewer",
-     "The job bundle \"%1$@\" has format version %2$@; this vantix reads versions up to %3$@. Nothing was "
+     "The job bundle \"%1$@\" has format version %2$@; this program reads versions up to %3$@. Nothing was "
      "imported."},
     {"CliErrorBundleDamaged",
      "The job bundle \"%1$@\" is damaged: the value at %2$@ is missing, repeated, unexpected or not valid. "
@@ -236,7 +279,7 @@ const StringTableEntry kEntries[] = {
     {"CliWarnBundleSkipped", "The job file of number %@ is not numbered 1 to 99 and is left out of the bundle."},
     {"CliErrorBundleTooLargeToWrite",
      "The job set would make a bundle larger than 1 MiB, which no import reads. Nothing was exported."},
-    {"CliErrorBundleWrite", "The job bundle \"%@\" could not be written."},
+    {"CliErrorBundleWrite", "The job bundle \"%1$@\" could not be written: %2$@."},
     {"CliExported", "Jobs exported: %1$@, to %2$@."},
     {"CliWarnTargetsReadable",
      "Warning: the targets file \"%@\" holds passwords and can be read by other users; restrict it with "
@@ -245,6 +288,8 @@ const StringTableEntry kEntries[] = {
     {"CliPasswordPrompt", "Job password: "},
     {"CliSharePasswordPrompt", "Shared folder password: "},
     {"CliLabelScannerId", "Scanner ID"},
+    {"CliLabelSaved", "saved"},
+    {"CliErrorScannerNoAnswer", "The scanner at %@ does not answer; it was not saved."},
     {"CliErrorUnreadableIdentity", "The scanner at %@ answered, but its identity could not be read from the answer."},
     {"CliInterruptNotice",
      "Stopping: the scanner is released after the current request. Press Ctrl-C again to quit at once (the "
