@@ -1,14 +1,15 @@
 // Fernwick Vantix: the desktop application.
 #include <QApplication>
+#include <QTimer>
 #include <syslog.h>
 
 #include "AlertPanel.h"
 #include "AppDelegate.h"
 #include "ApplicationWindows.h"
-#include "FWKVXSDK/JobFolder.h"
 #include "FirstFrameReport.h"
 #include "MainWindow.h"
 #include "NamedImage.h"
+#include "PresetJobs.h"
 #include "QtMainThread.h"
 
 int main(int argc, char** argv)
@@ -23,7 +24,9 @@ int main(int argc, char** argv)
     // language is written right to left.
     QApplication::setLayoutDirection(Qt::LeftToRight);
     openlog("fernwick-vantix", LOG_PID, LOG_USER);
-    JobFolder::ensureExists();
+    // The first start on an account makes the job folder and takes the jobs an
+    // administrator prepared for it, before the job list reads the folder.
+    const auto start = PresetJobs::prepareJobFolder(JobBundleTransfer::Audience::Application);
 
     QtMainThread::install();
     AlertPanel::installAsPresenter();
@@ -37,6 +40,11 @@ int main(int argc, char** argv)
     FirstFrameReport::installIfRequested(&window);
     window.show();
     delegate.applicationDidFinishLaunching();
+    // A preset job set that was refused is reported over the window; one that
+    // was imported shows in the job list.
+    if (start.presetFound && !start.imported) {
+        QTimer::singleShot(0, &window, [report = start.report] { AlertPanel::showMessage(report); });
+    }
 
     const int status = application.exec();
     delegate.applicationWillTerminate();

@@ -12,10 +12,13 @@
 #include "FwkUtilsMethod.h"
 #include "InfoDictionary.h"
 #include "InterfaceLocalizer.h"
+#include "JobBundleMenu.h"
 #include "LocalizedStrings.h"
 #include "LocalizedText.h"
 #include "NamedImage.h"
+#include "SessionSettings.h"
 #include "VXContainerViewController.h"
+#include "VXJobScanViewController.h"
 #include "ui_Main.h"
 
 namespace {
@@ -51,6 +54,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(new Ui::MainW
     mContainer->loadViewIfNeeded();
     setMinimumSize(760, 560);
     connectMenuItems();
+    restoreSession();
 }
 
 MainWindow::~MainWindow()
@@ -86,6 +90,33 @@ void MainWindow::connectMenuItems()
     connect(mUi->actionZoom, &QAction::triggered, this, [this] { isMaximized() ? showNormal() : showMaximized(); });
     connect(mUi->actionClose, &QAction::triggered, this, &QWidget::close);
     connect(mUi->actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(mUi->actionExportJobs, &QAction::triggered, this, [this] { JobBundleMenu::exportJobs(this); });
+    connect(mUi->actionImportJobs, &QAction::triggered, this, [this] {
+        if (JobBundleMenu::importJobs(this)) {
+            mContainer->jobScanViewController->reloadJobs();
+        }
+    });
+    // The job set changes as a whole only while the job list shows it: an
+    // editor open on a job would otherwise save over what was imported.
+    connect(mUi->menuApplication, &QMenu::aboutToShow, this, [this] {
+        const auto shown = mContainer->childViewControllers();
+        const bool jobListShown = shown.size() == 1 && shown.first() == mContainer->jobScanViewController;
+        mUi->actionExportJobs->setEnabled(jobListShown);
+        mUi->actionImportJobs->setEnabled(jobListShown);
+    });
+}
+
+void MainWindow::restoreSession()
+{
+    SessionSettings::restoreGeometry(*this);
+    // Shown as picked; nothing is sent until a scan or registration, which
+    // identify the scanner first.
+    VXJobScanViewController* jobList = mContainer->jobScanViewController;
+    if (const auto scanner = SessionSettings::lastScanner()) {
+        jobList->setRepresentedObject(CustomSegue::entry("scanner", scanner));
+    }
+    connect(jobList, &VXJobScanViewController::scannerPicked, this,
+            [](const std::shared_ptr<ScannerData>& scanner) { SessionSettings::rememberScanner(*scanner); });
 }
 
 void MainWindow::showAbout()
@@ -129,6 +160,7 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    SessionSettings::saveGeometry(*this);
     if (mAppeared) {
         mAppeared = false;
         mContainer->viewWillDisappear();

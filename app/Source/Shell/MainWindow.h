@@ -29,6 +29,8 @@ protected:
 
 private:
     void connectMenuItems();
+    // The window's size and place and the scanner picked last, as the last run left them.
+    void restoreSession();
     void showAbout();
     void showHelp();
 

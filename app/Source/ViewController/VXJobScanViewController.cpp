@@ -200,7 +200,14 @@ void VXJobScanViewController::setRepresentedObject(const RepresentedObject& obje
         currentScannerData = scanner;
         btnSelectScanner->setSelectedState(1);
         btnSelectScanner->setText(QString::fromStdString(scanner->scannerName().value_or(std::string())));
+        emit scannerPicked(scanner);
     }
+}
+
+void VXJobScanViewController::reloadJobs()
+{
+    jobContents = JobList::load();
+    collectionview->reloadData();
 }
 
 void VXJobScanViewController::addjob(QAbstractButton* sender)
