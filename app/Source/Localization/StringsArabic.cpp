@@ -158,6 +158,7 @@ const StringTableEntry kEntries[] = {
     {"ButtonReplaceJobs", "استبدال"},
     {"ButtonAddJobs", "إضافة"},
     {"MenuForgetScanner", "نسيان هذا الماسح الضوئي"},
+    {"TipSavedScanner", "ماسح ضوئي محفوظ على العنوان %@. تنساه قائمته أو مفتاح Delete."},
     {"ButtonSearch", "بحث"},
     // Names read out for controls that show a picture instead of a text
     {"AccessibleShowPassword", "إظهار كلمة المرور"},

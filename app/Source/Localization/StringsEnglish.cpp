@@ -161,6 +161,7 @@ const StringTableEntry kEntries[] = {
     {"ButtonReplaceJobs", "Replace"},
     {"ButtonAddJobs", "Add"},
     {"MenuForgetScanner", "Forget This Scanner"},
+    {"TipSavedScanner", "Saved scanner at %@. Its menu or the Delete key forgets it."},
     {"ButtonSearch", "Search"},
     // Names read out for controls that show a picture instead of a text
     {"AccessibleShowPassword", "Show password"},

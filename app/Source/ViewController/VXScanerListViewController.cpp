@@ -186,8 +186,16 @@ QStandardItem* VXScanerListViewController::tableView(SelectTableView*, const std
     }
     const auto& scanner = scannerListShowContents[static_cast<std::size_t>(row)];
     auto* cell = new QStandardItem(QString::fromStdString(scanner->scannerName().value_or(std::string())));
-    cell->setIcon(NamedImage::imageNamed("ic_scanner.png"));
     cell->setEditable(false);
+    // A saved scanner is marked, and says where it was saved and how to forget it.
+    const bool saved = isSavedRow(row);
+    cell->setIcon(NamedImage::imageNamed(saved ? "ic_scanner_saved.png" : "ic_scanner.png"));
+    if (saved) {
+        const QString tip = QString::fromStdString(
+            LocalizedStrings::format("TipSavedScanner", {scanner->scannerIp().value_or(std::string())}));
+        cell->setToolTip(tip);
+        cell->setData(tip, Qt::AccessibleDescriptionRole);
+    }
     return cell;
 }
 
