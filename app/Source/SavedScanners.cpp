@@ -9,16 +9,15 @@
 #include <system_error>
 #include <unistd.h>
 
-#include <nlohmann/json.hpp>
-
 #include "AtomicFile.h"
 #include "ConfigFolders.h"
 #include "LocalizedStrings.h"
 #include "ScannerAddress.h"
 #include "SmallFile.h"
+#include "VersionedJson.h"
 
 namespace {
-using Json = nlohmann::ordered_json;
+using Json = VersionedJson::Json;
 
 constexpr const char* kFormat = "fernwick-vantix-scanners";
 constexpr std::size_t kMaximumSize = 64 * 1024;
@@ -54,76 +53,51 @@ public:
     std::string reason;
 };
 
-[[noreturn]] void damaged(const std::string& place)
+std::vector<SavedScanners::Entry> readEntries(const Json& root)
 {
-    throw Unusable(LocalizedStrings::format("SavedScannersDamaged", {place}));
-}
-
-void onlyKeys(const Json& object, const std::vector<std::string>& keys, const std::string& place)
-{
-    if (!object.is_object()) {
-        damaged(place);
-    }
-    for (const auto& key : keys) {
-        if (!object.contains(key)) {
-            damaged(place + "/" + key);
-        }
-    }
-    for (const auto& [key, value] : object.items()) {
-        if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
-            damaged(place + "/" + key);
-        }
-    }
-}
-
-std::vector<SavedScanners::Entry> readDocument(const std::string& bytes)
-{
-    const Json::parser_callback_t flatEnough = [](int depth, Json::parse_event_t, Json&) {
-        return depth <= kDeepestLevel;
-    };
-    Json root;
-    try {
-        root = Json::parse(bytes, flatEnough);
-    } catch (const Json::parse_error& error) {
-        throw Unusable(LocalizedStrings::format("SavedScannersSyntax", {std::to_string(error.byte)}));
-    }
-    if (!root.is_object() || !root.contains("format") || root["format"] != kFormat) {
-        throw Unusable(LocalizedStrings::text("SavedScannersForeign"));
-    }
-    const Json& version = root.contains("version") ? root["version"] : Json();
-    if (!version.is_number_integer()) {
-        damaged("/version");
-    }
-    const bool newer = version.is_number_unsigned() ? version.get<uint64_t>() > SavedScanners::kVersion
-                                                     : version.get<int64_t>() > SavedScanners::kVersion;
-    if (newer) {
-        throw Unusable(LocalizedStrings::format("SavedScannersNewer",
-                                                {version.dump(), std::to_string(SavedScanners::kVersion)}));
-    }
-    if (version.get<int64_t>() < 1) {
-        damaged("/version");
-    }
-    onlyKeys(root, {"format", "version", "scanners"}, "");
     const Json& list = root["scanners"];
     if (!list.is_array() || list.size() > SavedScanners::kMaximumScanners) {
-        damaged("/scanners");
+        VersionedJson::damaged("/scanners");
     }
     std::vector<SavedScanners::Entry> entries;
     std::set<std::string> seen;
     for (std::size_t i = 0; i < list.size(); ++i) {
         const std::string place = "/scanners/" + std::to_string(i);
-        onlyKeys(list[i], {"address", "name"}, place);
+        VersionedJson::onlyMembers(list[i], {"address", "name"}, place);
         const Json& address = list[i]["address"];
         if (!address.is_string() || !ScannerAddress::isDottedIPv4(address.get<std::string>()) ||
             !seen.insert(address.get<std::string>()).second) {
-            damaged(place + "/address");
+            VersionedJson::damaged(place + "/address");
         }
         if (!list[i]["name"].is_string()) {
-            damaged(place + "/name");
+            VersionedJson::damaged(place + "/name");
         }
         entries.push_back({address.get<std::string>(), list[i]["name"].get<std::string>()});
     }
     return entries;
+}
+
+// The entries of the file's bytes; Unusable with the reason when they cannot be read.
+std::vector<SavedScanners::Entry> readDocument(const std::string& bytes)
+{
+    using Fault = VersionedJson::Fault;
+    try {
+        return readEntries(VersionedJson::read(bytes, kFormat, SavedScanners::kVersion,
+                                               {"format", "version", "scanners"}, kDeepestLevel));
+    } catch (const Fault& fault) {
+        switch (fault.kind) {
+        case Fault::Kind::Syntax:
+            throw Unusable(LocalizedStrings::format("SavedScannersSyntax", {fault.detail}));
+        case Fault::Kind::Foreign:
+            throw Unusable(LocalizedStrings::text("SavedScannersForeign"));
+        case Fault::Kind::Newer:
+            throw Unusable(LocalizedStrings::format("SavedScannersNewer",
+                                                    {fault.detail, std::to_string(SavedScanners::kVersion)}));
+        case Fault::Kind::Damaged:
+            break;
+        }
+        throw Unusable(LocalizedStrings::format("SavedScannersDamaged", {fault.detail}));
+    }
 }
 
 std::string writeDocument(const std::vector<SavedScanners::Entry>& entries)

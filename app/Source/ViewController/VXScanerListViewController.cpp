@@ -291,6 +291,15 @@ void VXScanerListViewController::searchScanner(QAbstractButton*)
 
 void VXScanerListViewController::finishSearch(bool found, bool savable, const std::shared_ptr<ScannerData>& answer)
 {
+    // An address that answered with its identity is kept for the next visits.
+    std::string refusal;
+    if (savable) {
+        const std::string address = *answer->scannerIp();
+        refusal = SavedScanners::add(address, answer->scannerName().value_or(""));
+        if (refusal.empty()) {
+            savedAddresses.insert(address);
+        }
+    }
     if (found) {
         const auto known = std::find_if(scannerContents.begin(), scannerContents.end(), [&](const auto& scanner) {
             return scanner->scannerName() == answer->scannerName();
@@ -309,14 +318,8 @@ void VXScanerListViewController::finishSearch(bool found, bool savable, const st
     const std::string text = ipadressfeild->text().toStdString();
     scannerListShowContents = found ? filterIpScannerContents(text) : filterNameScannerContents(text);
     reloadData();
-    // An address that answered is kept for the next visits.
-    if (savable) {
-        const std::string address = *answer->scannerIp();
-        if (const auto refusal = SavedScanners::add(address, answer->scannerName().value_or("")); !refusal.empty()) {
-            AlertPanel::showMessage(refusal);
-        } else {
-            savedAddresses.insert(address);
-        }
+    if (!refusal.empty()) {
+        AlertPanel::showMessage(refusal);
     }
 }
 

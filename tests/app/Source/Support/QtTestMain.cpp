@@ -5,6 +5,19 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace {
+// What one case's main window kept (the picked scanner, saved scanners) is
+// gone before the next case, also when the cases run in one process.
+class ForgetKeptSettings : public ::testing::EmptyTestEventListener {
+public:
+    explicit ForgetKeptSettings(QString folder) : mFolder(std::move(folder)) {}
+    void OnTestEnd(const ::testing::TestInfo&) override { QDir(mFolder).removeRecursively(); }
+
+private:
+    QString mFolder;
+};
+} // namespace
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -27,5 +40,7 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(
+        new ForgetKeptSettings(config.path() + QStringLiteral("/home")));
     return RUN_ALL_TESTS();
 }

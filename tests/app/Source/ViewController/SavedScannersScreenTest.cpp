@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "ConfigFolders.h"
 #include "CustomButton.h"
 #include "MainWindow.h"
 #include "SavedScanners.h"
@@ -43,7 +42,6 @@ protected:
         LocalizedStrings::setLanguage("en");
         ASSERT_TRUE(sim.ready()) << sim.failure();
     }
-    void TearDown() override { std::filesystem::remove_all(ConfigFolders::userFolder()); }
 
     SimulatorProcess sim{{"--no-mdns", "--scanner", "ip=127.0.0.5,scanner-name=VX600:Branch:C3", "--scanner",
                           "ip=127.0.0.6,scanner-name=VX900:Lobby:D4"}};
