@@ -11,6 +11,10 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   ccache
+  # Translations: the string tables are made from po/*.po at build time
+  # (python3-polib), checked with gettext's tools; Qt's own texts in the
+  # user's language come from qt6-translations-l10n.
+  gettext python3-polib qt6-translations-l10n
   # Third-party multicast-DNS responders for the discovery tests; they run only
   # inside the tests' private network namespaces.
   python3-zeroconf avahi-daemon

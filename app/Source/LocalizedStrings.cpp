@@ -8,12 +8,6 @@
 #include "Localization/StringTable.h"
 
 namespace {
-const std::vector<const StringTable*>& allTables()
-{
-    static const std::vector<const StringTable*> tables{&englishStringTable(), &arabicStringTable()};
-    return tables;
-}
-
 struct IndexedTable {
     const StringTable* table;
     std::unordered_map<std::string, std::string> texts;
@@ -23,10 +17,10 @@ const IndexedTable* findTable(const std::string& language)
 {
     static const std::vector<IndexedTable> indexed = [] {
         std::vector<IndexedTable> result;
-        for (const StringTable* table : allTables()) {
-            IndexedTable entry{table, {}};
-            for (std::size_t i = 0; i < table->count; ++i) {
-                entry.texts.emplace(table->entries[i].key, table->entries[i].text);
+        for (const StringTable& table : stringTables()) {
+            IndexedTable entry{&table, {}};
+            for (std::size_t i = 0; i < table.count; ++i) {
+                entry.texts.emplace(table.entries[i].key, table.entries[i].text);
             }
             result.push_back(std::move(entry));
         }
@@ -222,8 +216,8 @@ const std::vector<std::string>& LocalizedStrings::supportedLanguages()
 {
     static const std::vector<std::string> languages = [] {
         std::vector<std::string> result;
-        for (const StringTable* table : allTables()) {
-            result.emplace_back(table->language);
+        for (const StringTable& table : stringTables()) {
+            result.emplace_back(table.language);
         }
         return result;
     }();

@@ -7,10 +7,12 @@
 #include "AppDelegate.h"
 #include "ApplicationWindows.h"
 #include "FirstFrameReport.h"
+#include "LocalizedStrings.h"
 #include "MainWindow.h"
 #include "NamedImage.h"
 #include "PresetJobs.h"
 #include "QtMainThread.h"
+#include "QtTranslations.h"
 
 int main(int argc, char** argv)
 {
@@ -23,6 +25,7 @@ int main(int argc, char** argv)
     // Qt mirrors nothing by itself; each screen mirrors its own views when the
     // language is written right to left.
     QApplication::setLayoutDirection(Qt::LeftToRight);
+    QtTranslations::install(QString::fromStdString(LocalizedStrings::language()));
     openlog("fernwick-vantix", LOG_PID, LOG_USER);
     // The first start on an account makes the job folder and takes the jobs an
     // administrator prepared for it, before the job list reads the folder.

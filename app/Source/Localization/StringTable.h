@@ -1,20 +1,22 @@
 #pragma once
 
 #include <cstddef>
+#include <iterator>
+#include <span>
 
-// One language's texts: key and text, both UTF-8. Kept as plain data, one
-// source file per language, so that a translator edits only the right column.
+// One language's texts: key and text, both UTF-8. The tables are made at build
+// time from the translators' files, po/<language>.po (make_string_tables.py).
 struct StringTableEntry {
     const char* key;
     const char* text;
 };
 
 struct StringTable {
-    const char* language;  // ISO 639-1 code
+    const char* language;  // ISO 639 code
     bool rightToLeft;
     const StringTableEntry* entries;
     std::size_t count;
 };
 
-const StringTable& englishStringTable();
-const StringTable& arabicStringTable();
+// Every language's table, English first, in the order of po/LINGUAS.
+std::span<const StringTable> stringTables();

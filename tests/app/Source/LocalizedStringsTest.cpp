@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <regex>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "LocalizedStrings.h"
 
@@ -40,17 +43,24 @@ LocalizedStrings::Environment environment(std::map<std::string, std::string> val
     };
 }
 
-int placeholders(const std::string& text)
+// The values a text takes: each directive ("%@", "%ld", "%2$@") as its
+// argument position and its conversion, in position order. A translation may
+// reorder the values with positions, but must take the same ones.
+std::vector<std::string> directives(const std::string& text)
 {
-    int count = 0;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == '%' && text[i + 1] != '%') {
-            ++count;
-        } else if (text[i] == '%') {
-            ++i;
+    static const std::regex directive(R"(%(?:([1-9][0-9]*)\$)?[-+#0]*[0-9]*(?:\.[0-9]+)?((?:hh|h|ll|l|q|z|j|t|L)?[@diouxXeEfgGcsp%]))");
+    std::vector<std::string> result;
+    int next = 0;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), directive); it != std::sregex_iterator(); ++it) {
+        const std::smatch& match = *it;
+        if (match[2] == "%") {
+            continue;
         }
+        const int position = match[1].matched ? std::stoi(match[1]) : ++next;
+        result.push_back(std::to_string(position) + ":" + match[2].str());
     }
-    return count;
+    std::sort(result.begin(), result.end());
+    return result;
 }
 
 class LocalizedStringsTest : public ::testing::Test {
@@ -81,12 +91,15 @@ TEST_F(LocalizedStringsTest, EveryLanguageTranslatesEveryProductKeyAndNothingEls
         const auto keys = LocalizedStrings::keys(language);
         const std::set<std::string> unique(keys.begin(), keys.end());
         EXPECT_EQ(unique.size(), keys.size()) << language << " has a key twice";
-        EXPECT_EQ(unique, english) << language << " and English differ in their keys";
+        for (const std::string& key : english) {
+            EXPECT_EQ(unique.count(key), 1u) << language << " has no text for " << key;
+        }
         for (const std::string& key : keys) {
+            EXPECT_EQ(english.count(key), 1u) << language << " has a text for " << key << ", English has none";
             const std::string translated = LocalizedStrings::textIn(language, key);
             EXPECT_FALSE(translated.empty()) << language << " " << key;
-            EXPECT_EQ(placeholders(translated), placeholders(LocalizedStrings::textIn("en", key)))
-                << language << " " << key << " takes another number of values";
+            EXPECT_EQ(directives(translated), directives(LocalizedStrings::textIn("en", key)))
+                << language << " " << key << " takes other values than the English text";
         }
     }
 }
