@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <system_error>
 #include <thread>
 
 #include "FWKVXSDK/WebApiClient.h"
@@ -21,11 +22,20 @@ SavedScannerCheck::Scanners SavedScannerCheck::identify(WebApiClient& client,
     std::vector<char> answered(saved.size(), 0);
     {
         std::vector<std::jthread> threads;
+        std::vector<std::size_t> withoutThread;
         for (std::size_t i = 0; i < saved.size(); ++i) {
             auto scanner = std::make_shared<ScannerData>();
             scanner->setScannerIp(saved[i].address);
             asked.push_back(scanner);
-            threads.emplace_back([&client, scanner, &flag = answered[i]] { flag = ask(client, scanner) == Answer::Identified; });
+            try {
+                threads.emplace_back(
+                    [&client, scanner, &flag = answered[i]] { flag = ask(client, scanner) == Answer::Identified; });
+            } catch (const std::system_error&) {
+                withoutThread.push_back(i); // no thread to be had: asked here, after the others began
+            }
+        }
+        for (const std::size_t i : withoutThread) {
+            answered[i] = ask(client, asked[i]) == Answer::Identified;
         }
     }
     Scanners found;

@@ -14,10 +14,10 @@
 #include "JobsCommand.h"
 #include "LocalizedStrings.h"
 #include "MessagePresenter.h"
-#include "RegisterCommands.h"
-#include "ScanCommand.h"
 #include "PresetJobs.h"
+#include "RegisterCommands.h"
 #include "SavedScannerCommands.h"
+#include "ScanCommand.h"
 #include "ScannerCommands.h"
 #include "UsageError.h"
 
