@@ -58,7 +58,8 @@ int add(const std::vector<std::string>& rest)
     WebApiClient client;
     switch (SavedScannerCheck::ask(client, scanner)) {
     case SavedScannerCheck::Answer::NoAnswer:
-        return failure(LocalizedStrings::format("CliErrorScannerNoAnswer", {*scanner->scannerIp()}));
+        return failure(LocalizedStrings::format("CliErrorScannerNoAnswer", {*scanner->scannerIp()}) + " (" +
+                       scanner->lastRequestFailure().text() + ")");
     case SavedScannerCheck::Answer::NoIdentity:
         return failure(LocalizedStrings::format("CliErrorUnreadableIdentity", {*scanner->scannerIp()}));
     case SavedScannerCheck::Answer::Identified:
