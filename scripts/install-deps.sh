@@ -15,6 +15,10 @@ packages=(
   # (python3-polib), checked with gettext's tools; Qt's own texts in the
   # user's language come from qt6-translations-l10n.
   gettext python3-polib qt6-translations-l10n
+  # Packaging: manual pages (scdoc, man-db), the icon's sizes (librsvg2-bin),
+  # the metadata checks (appstream), the Debian packages (dpkg-dev for
+  # dpkg-shlibdeps, lintian, fakeroot) and the completions' shells.
+  scdoc man-db librsvg2-bin appstream dpkg-dev fakeroot lintian bash-completion zsh
   # Third-party multicast-DNS responders for the discovery tests; they run only
   # inside the tests' private network namespaces.
   python3-zeroconf avahi-daemon

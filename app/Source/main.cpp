@@ -6,7 +6,9 @@
 #include "AlertPanel.h"
 #include "AppDelegate.h"
 #include "ApplicationWindows.h"
+#include "CommandLine.h"
 #include "FirstFrameReport.h"
+#include "InfoDictionary.h"
 #include "LocalizedStrings.h"
 #include "MainWindow.h"
 #include "NamedImage.h"
@@ -16,16 +18,21 @@
 
 int main(int argc, char** argv)
 {
+    CommandLine::prepare(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fernwick-vantix"));
+    QApplication::setApplicationVersion(
+        QString::fromStdString(*InfoDictionary::objectForKey("CFBundleShortVersionString")));
     QApplication::setApplicationDisplayName(QString::fromUtf8(AppDelegate::kApplicationName));
-    QApplication::setDesktopFileName(QStringLiteral("fernwick-vantix"));
+    // The application id: the name of the desktop entry, the icon and the metadata.
+    QApplication::setDesktopFileName(QString::fromStdString(*InfoDictionary::objectForKey("CFBundleIdentifier")));
     QApplication::setWindowIcon(NamedImage::imageNamed(QStringLiteral("fernwick-vantix.png")));
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Qt mirrors nothing by itself; each screen mirrors its own views when the
     // language is written right to left.
     QApplication::setLayoutDirection(Qt::LeftToRight);
     QtTranslations::install(QString::fromStdString(LocalizedStrings::language()));
+    CommandLine::process(application);
     openlog("fernwick-vantix", LOG_PID, LOG_USER);
     // The first start on an account makes the job folder and takes the jobs an
     // administrator prepared for it, before the job list reads the folder.

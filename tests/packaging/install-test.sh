@@ -6,7 +6,7 @@
 # Programs run inside tests/netns-run.sh, so nothing reaches a network.
 set -euo pipefail
 libdir="$1" version="$2"
-source_dir="$VANTIX_SOURCE_DIR" consumer="$VANTIX_SOURCE_DIR/tests/packaging/consumer"
+consumer="$VANTIX_SOURCE_DIR/tests/packaging/consumer"
 netns_run="$VANTIX_SOURCE_DIR/tests/netns-run.sh"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
@@ -20,13 +20,13 @@ for program in vantix vantix-scanner-sim; do
 done
 
 echo "== desktop entry and icon"
-desktop="$prefix/share/applications/fernwick-vantix.desktop"
+desktop="$prefix/share/applications/org.fernwick.vantix.desktop"
 [ -f "$desktop" ] || fail "no desktop entry installed"
 report="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"
-if [ -f "$source_dir/app/Resources/fernwick-vantix.svg" ]; then
-  [ -f "$prefix/share/icons/hicolor/scalable/apps/fernwick-vantix.svg" ] || fail "icon not installed"
-fi
+[ -f "$prefix/share/icons/hicolor/scalable/apps/org.fernwick.vantix.svg" ] || fail "icon not installed"
+# Outside /usr, zsh finds completions in site-functions.
+[ -f "$prefix/share/zsh/site-functions/_vantix" ] || fail "zsh completion not installed"
 
 echo "== exported symbols"
 # Every symbol the library exports belongs to a class or function declared

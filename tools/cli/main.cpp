@@ -9,59 +9,46 @@
 #include "FWKVXSDK/SettingData.h"
 #include "FWKVXSDK/WebApiTrace.h"
 
+#include "CliCommands.h"
 #include "CliOutput.h"
 #include "ExitStatus.h"
-#include "JobsCommand.h"
 #include "LocalizedStrings.h"
 #include "MessagePresenter.h"
 #include "PresetJobs.h"
-#include "RegisterCommands.h"
-#include "SavedScannerCommands.h"
-#include "ScanCommand.h"
-#include "ScannerCommands.h"
 #include "UsageError.h"
 
 namespace {
-int dispatch(const std::string& command, const std::vector<std::string>& rest)
+int dispatch(const std::string& name, const std::vector<std::string>& rest)
 {
-    if (command == "help" || command == "--help" || command == "-h") {
-        CliOutput::line(LocalizedStrings::text("CliUsage"));
+    if (name == "--version") {
+        CliOutput::line("vantix " VANTIX_VERSION);
         return ExitStatus::Success;
     }
-    if (command == "discover") {
-        return ScannerCommands::discover(rest);
+    if (name == "help" || name == "--help" || name == "-h") {
+        // "vantix help COMMAND": that command's help.
+        const bool ofCommand = name == "help" && !rest.empty();
+        CliOutput::line(LocalizedStrings::text(ofCommand ? CliCommands::find(rest[0]).helpKey : "CliUsage"));
+        return ExitStatus::Success;
     }
-    if (command == "identify") {
-        return ScannerCommands::identify(rest);
+    const CliCommands::Command& command = CliCommands::find(name);
+    if (CliCommands::asksForHelp(rest)) {
+        CliOutput::line(LocalizedStrings::text(command.helpKey));
+        return ExitStatus::Success;
     }
-    if (command == "scanners") {
-        return SavedScannerCommands::run(rest);
+    if (command.usesJobFolder) {
+        // The first start on an account makes the job folder and takes the jobs
+        // an administrator prepared, if any; the report goes to standard error,
+        // so that it never mixes with a command's output.
+        const auto start = PresetJobs::prepareJobFolder(JobBundleTransfer::Audience::Tool);
+        if (!start.report.empty()) {
+            CliOutput::error(start.report);
+        }
+        if (!start.folderReady) {
+            CliOutput::error(LocalizedStrings::format("CliErrorJobFolder", {SettingData::userAppRootFolderPath()}));
+            return ExitStatus::Failure;
+        }
     }
-    const bool usesJobs = command == "jobs" || command == "scan" || command == "register" || command == "bulk-register";
-    if (!usesJobs) {
-        throw UsageError(LocalizedStrings::format("CliErrorUnknownCommand", {command}));
-    }
-    // The first start on an account makes the job folder and takes the jobs an
-    // administrator prepared, if any; the report goes to standard error, so
-    // that it never mixes with a command's output.
-    const auto start = PresetJobs::prepareJobFolder(JobBundleTransfer::Audience::Tool);
-    if (!start.report.empty()) {
-        CliOutput::error(start.report);
-    }
-    if (!start.folderReady) {
-        CliOutput::error(LocalizedStrings::format("CliErrorJobFolder", {SettingData::userAppRootFolderPath()}));
-        return ExitStatus::Failure;
-    }
-    if (command == "jobs") {
-        return JobsCommand::run(rest);
-    }
-    if (command == "scan") {
-        return ScanCommand::run(rest);
-    }
-    if (command == "register") {
-        return RegisterCommands::registerJobs(rest);
-    }
-    return RegisterCommands::bulkRegister(rest);
+    return command.run(rest);
 }
 } // namespace
 

@@ -19,6 +19,7 @@ struct GlobalOption {
 // their own option add a row here and read it from SimOptions::globals.
 const GlobalOption kGlobalOptions[] = {
     {"--help", false, "show this text and exit"},
+    {"--version", false, "print the version and exit"},
     {"--scanner", true, "KEY=VALUE,...  add one simulated scanner (repeatable)"},
     {"--run-for", true, "SECONDS  stop by itself after this time"},
     {"--fleet", true, "N  add N scanners (after the --scanner ones) with generated names and serials"},
@@ -222,6 +223,8 @@ bool SimOptions::Parse(int argc, const char* const* argv, SimOptions& options, s
 
         if (name == "--help") {
             options.help = true;
+        } else if (name == "--version") {
+            options.version = true;
         } else if (name == "--no-mdns") {
             options.noMdns = true;
         } else if (name == "--run-for") {

@@ -37,6 +37,7 @@ struct SimOptions {
     std::optional<double> runForSeconds; // "--run-for SECONDS": stop by itself
     bool noMdns = false;                 // "--no-mdns": no multicast-DNS responder at all
     bool help = false;
+    bool version = false;
     std::map<std::string, std::string> globals;
 
     // Fills `options` from the arguments; false with a one-line `error` on bad input.

@@ -57,6 +57,10 @@ int main(int argc, char** argv)
         std::cout << SimOptions::Usage();
         return 0;
     }
+    if (options.version) {
+        std::cout << "vantix-scanner-sim " VANTIX_VERSION "\n";
+        return 0;
+    }
 
     // Block the stop signals before any thread starts, so only waitForStop sees them.
     sigset_t stopSignals;

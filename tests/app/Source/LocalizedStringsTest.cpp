@@ -30,7 +30,8 @@ const char* const kProductKeys[] = {
     "A4", "Resolution", "Dpi150", "Dpi200", "Dpi240", "Dpi300", "ReadingSurface", "SkipWhite", "SingleSide",
     "BothSide", "FileFormat", "Pdf", "PdfOcr", "Jpeg", "Tiff", "SendSetting", "ShareFolder", "DeviceStorage",
     "LabelUser", "LabelSendPath", "SaveJob", "SearchWordScanner", "TextSendJobAllScanner", "LabelVersionInfo",
-    "TextVersion", "TextCopyright",
+    "TextVersion", "TextCopyright", "AppCommandLineDescription", "CliUsage", "CliHelpJobs", "CliHelpDiscover",
+    "CliHelpIdentify", "CliHelpScan", "CliHelpRegister", "CliHelpBulkRegister",
 };
 
 // A fake environment for the language choice.
