@@ -1,6 +1,8 @@
 #include "JobBundleTransfer.h"
 
 #include <csignal>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <set>
 #include <sys/stat.h>
@@ -30,6 +32,22 @@ const char* hinted(Audience audience, const char* toolKey, const char* applicati
 Outcome refused(std::string message, std::vector<std::string> notes = {})
 {
     return Outcome{false, std::move(message), std::move(notes), 0};
+}
+
+// The process's umask, read without changing it: setting it for a moment
+// would give files that other threads of the application make meanwhile the
+// wrong permissions.
+mode_t currentUmask()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("Umask:", 0) == 0) {
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
+        }
+    }
+    const mode_t mask = ::umask(0077); // no /proc: the moment errs on the private side
+    ::umask(mask);
+    return mask;
 }
 
 bool isSlotNumber(int64_t number)
@@ -130,10 +148,8 @@ Outcome JobBundleTransfer::exportJobs(const std::string& path, bool withPassword
         return refused(LocalizedStrings::text("CliErrorBundleTooLargeToWrite"), std::move(notes));
     }
     // With share passwords the file is its owner's alone; otherwise as the umask says.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
     std::error_code failure;
-    if (!AtomicFile::write(path, bytes, withPasswords ? 0600 : (0666 & ~mask), &failure)) {
+    if (!AtomicFile::write(path, bytes, withPasswords ? 0600 : (0666 & ~currentUmask()), &failure)) {
         return refused(LocalizedStrings::format("CliErrorBundleWrite", {path, failure.message()}), std::move(notes));
     }
     return Outcome{true, LocalizedStrings::format("CliExported", {std::to_string(jobs.size()), path}),
