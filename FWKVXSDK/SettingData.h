@@ -9,6 +9,7 @@
 #include "FWKVXSDK/AtomicProperty.h"
 #include "FWKVXSDK/FWKVXSDKExport.h"
 #include "FWKVXSDK/SendSetting.h"
+#include "FWKVXSDK/StoreOutcome.h"
 
 // One job: a numbered, named set of scan settings and its destination.
 // Enumerated settings are positions in the keyword tables of EnumExtensions.h.
@@ -40,7 +41,8 @@ public:
     std::shared_ptr<SendSetting> sendSetting() const { return mSendSetting.get(); }
     void setSendSetting(std::shared_ptr<SendSetting> value) { mSendSetting.set(std::move(value)); }
 
-    // The job store. None of these reports an error.
+    // The job store. None of these reports an error (the two ...WithOutcome
+    // forms below do).
     // The job folder: $XDG_DATA_HOME/fernwick-vantix (default ~/.local/share/fernwick-vantix).
     static std::string userAppRootFolderPath();
     // Numbers of the job files present, ascending.
@@ -50,6 +52,12 @@ public:
     // Writes the job's file, named from its jobNo; never loses the previous file.
     static void SaveSettings(const std::shared_ptr<SettingData>& job);
     static void DeleteSettings(int64_t number);
+    // SaveSettings and DeleteSettings reporting what happened, with the error
+    // number of the step that failed. A save fails with EINVAL for a null job or
+    // a number the job list would never give (the file is then not touched);
+    // deleting a number that has no file succeeds.
+    static StoreOutcome SaveSettingsWithOutcome(const std::shared_ptr<SettingData>& job);
+    static StoreOutcome DeleteSettingsWithOutcome(int64_t number);
     // The bytes of the job's XML file.
     static std::string XMLData(const std::shared_ptr<SettingData>& job);
 

@@ -138,19 +138,23 @@ void credentialElement(JobXmlWriter& writer, std::string_view name, const std::s
     }
 }
 
-bool writeAll(int fd, std::string_view data)
+// 0 when the whole text was written, else the error number.
+int writeAll(int fd, std::string_view data)
 {
     while (!data.empty()) {
         ssize_t written = ::write(fd, data.data(), data.size());
         if (written < 0 && errno == EINTR) {
             continue;
         }
-        if (written <= 0) {
-            return false;
+        if (written < 0) {
+            return errno;
+        }
+        if (written == 0) {
+            return EIO;
         }
         data.remove_prefix(static_cast<size_t>(written));
     }
-    return true;
+    return 0;
 }
 
 void syncFolder(const std::string& folder)
@@ -162,25 +166,44 @@ void syncFolder(const std::string& folder)
     }
 }
 
+// The error number of a system call that just failed.
+int lastError(bool succeeded)
+{
+    return succeeded ? 0 : errno;
+}
+
 // Writes the whole document to a new private file beside the target and then
 // renames it over the target, so the target is always either the previous
-// complete file or the new one. Leaves no temporary file behind.
-bool replaceFile(const std::string& folder, const std::string& name, std::string_view contents)
+// complete file or the new one. Leaves no temporary file behind. Returns 0, or
+// the error number of the first step that failed.
+int replaceFile(const std::string& folder, const std::string& name, std::string_view contents)
 {
     // A leading dot and a random last extension keep it out of the listing.
     std::string temporary = joinPath(folder, "." + name + ".XXXXXX");
     int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        return false;
+        return errno;
     }
-    bool ok = ::fchmod(fd, 0600) == 0 && writeAll(fd, contents) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temporary.c_str(), joinPath(folder, name).c_str()) == 0) {
+    int error = lastError(::fchmod(fd, 0600) == 0);
+    if (error == 0) {
+        error = writeAll(fd, contents);
+    }
+    if (error == 0) {
+        error = lastError(::fsync(fd) == 0);
+    }
+    const int closeError = lastError(::close(fd) == 0);
+    if (error == 0) {
+        error = closeError;
+    }
+    if (error == 0) {
+        error = lastError(::rename(temporary.c_str(), joinPath(folder, name).c_str()) == 0);
+    }
+    if (error == 0) {
         syncFolder(folder);
-        return true;
+        return 0;
     }
     ::unlink(temporary.c_str());
-    return false;
+    return error;
 }
 
 } // namespace
@@ -257,22 +280,36 @@ std::shared_ptr<SettingData> SettingData::ReadSettings(int64_t number)
 
 void SettingData::SaveSettings(const std::shared_ptr<SettingData>& job)
 {
+    SaveSettingsWithOutcome(job);
+}
+
+void SettingData::DeleteSettings(int64_t number)
+{
+    DeleteSettingsWithOutcome(number);
+}
+
+StoreOutcome SettingData::SaveSettingsWithOutcome(const std::shared_ptr<SettingData>& job)
+{
     if (!job) {
-        return;
+        return {EINVAL};
     }
     const std::string number = job->jobNo().value_or(std::string());
     // Anything but the job list's own numbering could name a path outside the
     // job folder, or a file the listing never reports: such a job is not saved.
     if (!number.empty() && !isCanonicalNumber(number)) {
-        return;
+        return {EINVAL};
     }
-    replaceFile(userAppRootFolderPath(), fileName(number), XMLData(job));
+    return {replaceFile(userAppRootFolderPath(), fileName(number), XMLData(job))};
 }
 
-void SettingData::DeleteSettings(int64_t number)
+StoreOutcome SettingData::DeleteSettingsWithOutcome(int64_t number)
 {
     const std::string path = joinPath(userAppRootFolderPath(), fileName(std::to_string(number)));
-    ::unlink(path.c_str());
+    // No file of that number: there is nothing left to remove.
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        return {errno};
+    }
+    return {};
 }
 
 std::string SettingData::XMLData(const std::shared_ptr<SettingData>& job)

@@ -41,7 +41,7 @@ int main()
         const auto start = std::chrono::steady_clock::now();
         JobRegistration().jobregist(
             scanner, "pw", [&](const std::shared_ptr<BulkJobStatus>&) { ++progress; },
-            [&](int64_t code) { result = code; });
+            [&](const RunResult& ended) { result = ended.code; });
         seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         allComplete = allComplete && progress == 99 && result == 0;
         std::printf("run %2d: %.3f s, %d progress reports, result %lld\n", run + 1, seconds.back(), progress,

@@ -14,10 +14,10 @@
 #include "JobBundle.h"
 #include "JobList.h"
 #include "JobSetSnapshot.h"
+#include "JobStoreMessage.h"
 #include "JobValidator.h"
 #include "LocalizedStrings.h"
 #include "SmallFile.h"
-#include "StoredJobCheck.h"
 
 namespace {
 using Audience = JobBundleTransfer::Audience;
@@ -83,9 +83,8 @@ std::string changeJobSet(const JobBundle::Contents& bundle, const std::vector<in
 {
     std::set<int64_t> kept;
     for (const auto& job : bundle.jobs) {
-        if (!StoredJobCheck::save(job)) {
-            return LocalizedStrings::format("CliErrorSaveFailed",
-                                            {job->jobNo().value_or(""), SettingData::userAppRootFolderPath()});
+        if (const StoreOutcome outcome = SettingData::SaveSettingsWithOutcome(job); !outcome.succeeded()) {
+            return JobStoreMessage::saveFailed(job->jobNo().value_or(""), outcome);
         }
         kept.insert(JobList::integerValue(job->jobNo()));
     }
@@ -93,8 +92,8 @@ std::string changeJobSet(const JobBundle::Contents& bundle, const std::vector<in
         if (kept.count(number) != 0) {
             continue;
         }
-        if (!StoredJobCheck::remove(number)) {
-            return LocalizedStrings::format("CliErrorDeleteFailed", {std::to_string(number)});
+        if (const StoreOutcome outcome = SettingData::DeleteSettingsWithOutcome(number); !outcome.succeeded()) {
+            return JobStoreMessage::removeFailed(std::to_string(number), outcome);
         }
         ++removed;
     }

@@ -1,5 +1,6 @@
 #include "JobList.h"
 
+#include <algorithm>
 #include <limits>
 #include <set>
 
@@ -12,6 +13,12 @@ std::vector<std::shared_ptr<SettingData>> JobList::load()
         jobs.push_back(SettingData::ReadSettings(number));
     }
     return jobs;
+}
+
+bool JobList::hasJobFile(int64_t number)
+{
+    const auto numbers = SettingData::GetFileListNo();
+    return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
 }
 
 namespace {

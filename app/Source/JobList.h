@@ -16,6 +16,8 @@ public:
 
     // Every job of the store, in the store's ascending order of numbers.
     static std::vector<std::shared_ptr<SettingData>> load();
+    // The store has a job file of that number.
+    static bool hasJobFile(int64_t number);
     // The text for "LabelJob" directly followed by the number.
     static std::string defaultJobName(int64_t number);
     // The number a new job gets, as the job list and the command-line tool both

@@ -3,15 +3,11 @@
 #include "FWKVXSDK/WebApiClient.h"
 
 #include "AppError.h"
+#include "CaughtException.h"
 #include "LocalizedStrings.h"
+#include "RunStop.h"
 
 namespace {
-int64_t codeOr(const ScannerData& scanner, int64_t fallback)
-{
-    const int64_t code = scanner.internalCode();
-    return code != 0 ? code : fallback;
-}
-
 constexpr int64_t kAccepted = 1;
 constexpr int64_t kRefused = -1;
 } // namespace
@@ -38,14 +34,18 @@ std::shared_ptr<SettingData> JobRegistration::jobForSlot(int64_t number)
 void JobRegistration::jobregist(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
                                 const Progress& progresscompletion, const Completion& completion)
 {
-    int64_t result = 0;
+    // Every code of the run is decided just before it ends, so a run that
+    // breaks off has none: it reports a failed registration, never success.
+    RunResult result;
     try {
         result = runSequence(scanner, password, progresscompletion);
+    } catch (const RunStop::BrokenOff&) {
+        // Stopped on purpose: no further requests (the caller unlocks).
+        result = {AppError::FailedToBulkRegistJob, {}};
     } catch (...) {
-        // A fault stops the run without further requests (no unlock). Every code
-        // of the run is decided just before it ends, so a run that broke off has
-        // none: it reports a failed registration, never success.
-        result = AppError::FailedToBulkRegistJob;
+        // A fault stops the run without further requests (no unlock).
+        CaughtException::record("registration");
+        result = {AppError::FailedToBulkRegistJob, {}};
     }
     try {
         if (completion) {
@@ -53,14 +53,15 @@ void JobRegistration::jobregist(const std::shared_ptr<ScannerData>& scanner, con
         }
     } catch (...) {
         // The completion has been called; its own fault must not end the program.
+        CaughtException::record("registration result");
     }
 }
 
-int64_t JobRegistration::runSequence(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
-                                     const Progress& progresscompletion)
+RunResult JobRegistration::runSequence(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
+                                       const Progress& progresscompletion)
 {
     if (!scanner) {
-        return AppError::NoDetectScanner;
+        return {AppError::NoDetectScanner, {}};
     }
     scanner->setInternalStatus(0);
     scanner->setInternalCode(0);
@@ -68,11 +69,14 @@ int64_t JobRegistration::runSequence(const std::shared_ptr<ScannerData>& scanner
     scanner->setScannerId(JsonIdentifier::fromString(""));
 
     WebApiClient client;
+    const auto failed = [&](int64_t applicationCode, const WebApiFailure& reason) {
+        return RunResult::failed(*scanner, applicationCode, reason);
+    };
     if (!client.GetScannerID(scanner)) {
-        return codeOr(*scanner, AppError::NoDetectScanner);
+        return failed(AppError::NoDetectScanner, scanner->lastRequestFailure());
     }
     if (!client.Lock(scanner)) {
-        return codeOr(*scanner, AppError::Connect);
+        return failed(AppError::Connect, scanner->lastRequestFailure());
     }
 
     const std::string registerText = LocalizedStrings::text("RegistJob");
@@ -96,14 +100,17 @@ int64_t JobRegistration::runSequence(const std::shared_ptr<ScannerData>& scanner
             }
             continue;
         }
-        // The code is taken after the unlock, so a code the unlock answer carries counts.
+        // The code is taken after the unlock, so a code the unlock answer carries
+        // counts; the reason is the slot request's, unless the unlock failed too.
+        const WebApiFailure slotFailure = scanner->lastRequestFailure();
         if (client.UnLock(scanner)) {
-            return codeOr(*scanner, result == kRefused ? AppError::InvalidPassword : AppError::FailedToBulkRegistJob);
+            return failed(result == kRefused ? AppError::InvalidPassword : AppError::FailedToBulkRegistJob,
+                          slotFailure);
         }
-        return codeOr(*scanner, AppError::Connect);
+        return failed(AppError::Connect, scanner->lastRequestFailure());
     }
     if (client.UnLock(scanner)) {
-        return 0;
+        return {};
     }
-    return codeOr(*scanner, AppError::Connect);
+    return failed(AppError::Connect, scanner->lastRequestFailure());
 }

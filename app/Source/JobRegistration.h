@@ -9,15 +9,18 @@
 #include "FWKVXSDK/ScannerData.h"
 #include "FWKVXSDK/SettingData.h"
 
+#include "RunResult.h"
+
 // The registration run: makes the scanner's job table (slots 1 to 99) equal to
 // the PC's jobs, number for number. Identifies and locks the scanner, then for
 // every slot registers the PC's job of that number or clears the slot, then
 // unlocks. Runs synchronously on the calling thread (never the UI thread) and
-// calls the completion exactly once with the result code.
+// calls the completion exactly once with the result code (and the reason of
+// the request that failed, when the code is the application's).
 class JobRegistration {
 public:
     using Progress = std::function<void(const std::shared_ptr<BulkJobStatus>& item)>;
-    using Completion = std::function<void(int64_t result)>;
+    using Completion = std::function<void(const RunResult& result)>;
 
     static constexpr int64_t kFirstJobNo = 1;
     static constexpr int64_t kLastJobNo = 99;
@@ -33,6 +36,6 @@ public:
     static std::shared_ptr<SettingData> jobForSlot(int64_t number);
 
 private:
-    int64_t runSequence(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
-                        const Progress& progresscompletion);
+    RunResult runSequence(const std::shared_ptr<ScannerData>& scanner, const std::string& password,
+                          const Progress& progresscompletion);
 };

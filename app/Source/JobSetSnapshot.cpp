@@ -5,7 +5,6 @@
 
 #include "AtomicFile.h"
 #include "SmallFile.h"
-#include "StoredJobCheck.h"
 
 namespace {
 std::string pathOf(int64_t number)
@@ -36,8 +35,7 @@ bool JobSetSnapshot::restore() const
     bool restored = true;
     for (const int64_t number : SettingData::GetFileListNo()) {
         if (mFiles.count(number) == 0) {
-            SettingData::DeleteSettings(number);
-            restored = restored && !StoredJobCheck::exists(number);
+            restored = SettingData::DeleteSettingsWithOutcome(number).succeeded() && restored;
         }
     }
     for (const auto& [number, bytes] : mFiles) {

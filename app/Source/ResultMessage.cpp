@@ -4,6 +4,7 @@
 
 #include "AppError.h"
 #include "LocalizedStrings.h"
+#include "RequestFailureText.h"
 #include "ScannerError.h"
 
 std::optional<std::string> ResultMessage::catalogueMessage(int64_t code)
@@ -25,29 +26,33 @@ std::optional<std::string> ResultMessage::catalogueMessage(int64_t code)
     return std::nullopt;
 }
 
-std::string ResultMessage::forResult(int64_t code, const std::string& successText, const std::string& fallbackText)
+std::string ResultMessage::forResult(int64_t code, const std::string& successText, const std::string& fallbackText,
+                                     const WebApiFailure& reason)
 {
     if (code == 0) {
         return successText;
     }
-    return catalogueMessage(code).value_or(fallbackText);
+    return RequestFailureText::withReason(catalogueMessage(code).value_or(fallbackText), reason);
 }
 
-std::string ResultMessage::forScan(int64_t code)
+std::string ResultMessage::forScan(int64_t code, const WebApiFailure& reason)
 {
-    return forResult(code, LocalizedStrings::text("CompletedScan"), LocalizedStrings::text("ErrorScan"));
+    return forResult(code, LocalizedStrings::text("CompletedScan"), LocalizedStrings::text("ErrorScan"), reason);
 }
 
-std::string ResultMessage::forRegistration(int64_t code)
+std::string ResultMessage::forRegistration(int64_t code, const WebApiFailure& reason)
 {
-    return forResult(code, LocalizedStrings::text("FinishRegist"),
-                     LocalizedStrings::text("ErrorFailedToBulkRegistJob"));
+    return forResult(code, LocalizedStrings::text("FinishRegist"), LocalizedStrings::text("ErrorFailedToBulkRegistJob"),
+                     reason);
 }
 
-std::string ResultMessage::bulkRowText(int64_t code)
+std::string ResultMessage::bulkRowText(int64_t code, const WebApiFailure& reason)
 {
     if (code == 0) {
         return LocalizedStrings::text("ResSuccess");
     }
-    return LocalizedStrings::text("ResFailure") + "(" + catalogueMessage(code).value_or(std::string()) + ")";
+    const auto message = catalogueMessage(code);
+    const std::string inside = message ? RequestFailureText::withReason(*message, reason)
+                                       : RequestFailureText::sentence(reason).value_or(std::string());
+    return LocalizedStrings::text("ResFailure") + "(" + inside + ")";
 }

@@ -2,11 +2,6 @@
 
 #include "FWKVXSDK/WebApiClient.h"
 
-namespace {
-// Thrown through a run from its progress report.
-struct BrokenOff {};
-} // namespace
-
 void RunStop::checkpoint(bool& runStopped) const
 {
     if (requested()) {
@@ -32,7 +27,10 @@ RunStop::Registration RunStop::registerJobs(const std::shared_ptr<ScannerData>& 
             }
             checkpoint(run.stopped);
         },
-        [&](int64_t code) { run.result = code; });
+        [&](const RunResult& result) {
+            run.result = result.code;
+            run.reason = result.reason;
+        });
     if (run.stopped) {
         run.released = releaseLock(scanner);
     }

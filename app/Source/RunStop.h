@@ -18,9 +18,13 @@
 // stops its runs on Ctrl-C, the desktop application when its window closes.
 class RunStop {
 public:
+    // What checkpoint() throws through a run; the runs' guards tell it from a fault.
+    struct BrokenOff {};
+
     // A registration run that checked this stop.
     struct Registration {
         int64_t result = 0;    // the run's result code
+        WebApiFailure reason;  // why the request that decided it failed, if one did
         bool stopped = false;  // broken off by the stop
         bool released = false; // broken off, and the scanner is free again
     };

@@ -6,16 +6,11 @@
 #include "FWKVXSDK/WebApiClient.h"
 
 #include "AppError.h"
+#include "CaughtException.h"
+#include "RunStop.h"
 #include "SystemLog.h"
 
 namespace {
-// The scanner's own code when it reported one, else the application code.
-int64_t codeOr(const ScannerData& scanner, int64_t fallback)
-{
-    const int64_t code = scanner.internalCode();
-    return code != 0 ? code : fallback;
-}
-
 constexpr int64_t kStatusRunning = 1;
 constexpr int64_t kStatusEndedWithError = 2;
 } // namespace
@@ -23,15 +18,19 @@ constexpr int64_t kStatusEndedWithError = 2;
 void ScanWorkflow::scanWithjob(const std::shared_ptr<ScannerData>& scanner, const std::shared_ptr<SettingData>& job,
                                const Completion& completion, const Progress& progresscompletion)
 {
-    std::optional<int64_t> decided;
-    int64_t result = 0;
+    std::optional<RunResult> decided;
+    RunResult result;
     try {
         result = runSequence(scanner, job, progresscompletion, decided);
+    } catch (const RunStop::BrokenOff&) {
+        // Stopped on purpose: no further requests, and never a success.
+        result = decided.value_or(RunResult{AppError::Scan, {}});
     } catch (...) {
         // A fault stops the sequence without further requests. A run that broke
         // off is a failure: without a code decided so far it reports the scan's
         // own failure code, never success.
-        result = decided.value_or(AppError::Scan);
+        CaughtException::record("scan");
+        result = decided.value_or(RunResult{AppError::Scan, {}});
     }
     try {
         if (completion) {
@@ -39,35 +38,39 @@ void ScanWorkflow::scanWithjob(const std::shared_ptr<ScannerData>& scanner, cons
         }
     } catch (...) {
         // The completion has been called; its own fault must not end the program.
+        CaughtException::record("scan result");
     }
-    SystemLog::write("completion:result(" + std::to_string(result) + ")");
+    SystemLog::write("completion:result(" + std::to_string(result.code) + ")");
 }
 
-int64_t ScanWorkflow::runSequence(const std::shared_ptr<ScannerData>& scanner,
-                                  const std::shared_ptr<SettingData>& job, const Progress& progresscompletion,
-                                  std::optional<int64_t>& decided)
+RunResult ScanWorkflow::runSequence(const std::shared_ptr<ScannerData>& scanner,
+                                    const std::shared_ptr<SettingData>& job, const Progress& progresscompletion,
+                                    std::optional<RunResult>& decided)
 {
     if (!scanner) {
-        return AppError::NoDetectScanner;
+        return {AppError::NoDetectScanner, {}};
     }
     if (!job) {
-        return AppError::Scan;
+        return {AppError::Scan, {}};
     }
     WebApiClient client;
+    const auto failed = [&](int64_t applicationCode) {
+        return RunResult::failed(*scanner, applicationCode, scanner->lastRequestFailure());
+    };
 
     if (!client.GetScannerID(scanner)) {
-        return codeOr(*scanner, AppError::NoDetectScanner);
+        return failed(AppError::NoDetectScanner);
     }
     if (!client.Lock(scanner)) {
-        return codeOr(*scanner, AppError::Connect);
+        return failed(AppError::Connect);
     }
     if (client.SetSetting(scanner, job) != 1) {
-        decided = codeOr(*scanner, AppError::Connect); // taken before the unlock
+        decided = failed(AppError::Connect); // taken before the unlock
         client.UnLock(scanner);
         return *decided;
     }
     if (!client.Scan(scanner, job)) {
-        decided = codeOr(*scanner, AppError::Connect);
+        decided = failed(AppError::Connect);
         client.UnLock(scanner);
         return *decided;
     }
@@ -81,7 +84,7 @@ int64_t ScanWorkflow::runSequence(const std::shared_ptr<ScannerData>& scanner,
                 failedQueries = 1;
                 continue;
             }
-            return codeOr(*scanner, AppError::Connect); // no unlock on this path
+            return failed(AppError::Connect); // no unlock on this path
         }
         const int64_t status = scanner->status();
         if (status == kStatusRunning) {
@@ -95,9 +98,9 @@ int64_t ScanWorkflow::runSequence(const std::shared_ptr<ScannerData>& scanner,
         }
         if (status == kStatusEndedWithError) {
             client.UnLock(scanner);
-            return codeOr(*scanner, AppError::Connect); // taken after the unlock
+            return failed(AppError::Connect); // taken after the unlock
         }
         client.UnLock(scanner);
-        return 0;
+        return {};
     }
 }

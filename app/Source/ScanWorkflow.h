@@ -9,14 +9,16 @@
 #include "FWKVXSDK/ScannerData.h"
 #include "FWKVXSDK/SettingData.h"
 
+#include "RunResult.h"
+
 // The scan sequence: identify, lock, send the job's settings, start the scan,
 // query the status once a second until the scanner reports the end, unlock.
 // Runs synchronously on the calling thread (never the UI thread) and calls the
 // completion exactly once with the result code: 0, the scanner's own code, or
-// an application code (AppError).
+// an application code (AppError) with the reason of the request that failed.
 class ScanWorkflow {
 public:
-    using Completion = std::function<void(int64_t result)>;
+    using Completion = std::function<void(const RunResult& result)>;
     using Progress = std::function<void(int64_t status)>;
 
     // The wait before every status query, the first one included.
@@ -30,6 +32,6 @@ public:
                      const Completion& completion, const Progress& progresscompletion);
 
 private:
-    int64_t runSequence(const std::shared_ptr<ScannerData>& scanner, const std::shared_ptr<SettingData>& job,
-                        const Progress& progresscompletion, std::optional<int64_t>& decided);
+    RunResult runSequence(const std::shared_ptr<ScannerData>& scanner, const std::shared_ptr<SettingData>& job,
+                          const Progress& progresscompletion, std::optional<RunResult>& decided);
 };

@@ -5,6 +5,7 @@
 
 #include "AlertPanel.h"
 #include "AppDelegate.h"
+#include "ApplicationLog.h"
 #include "ApplicationWindows.h"
 #include "CommandLine.h"
 #include "FirstFrameReport.h"
@@ -15,6 +16,7 @@
 #include "PresetJobs.h"
 #include "QtMainThread.h"
 #include "QtTranslations.h"
+#include "RequestLog.h"
 
 int main(int argc, char** argv)
 {
@@ -37,6 +39,7 @@ int main(int argc, char** argv)
     // The first start on an account makes the job folder and takes the jobs an
     // administrator prepared for it, before the job list reads the folder.
     const auto start = PresetJobs::prepareJobFolder(JobBundleTransfer::Audience::Application);
+    ApplicationLog::startRequestLog();
 
     QtMainThread::install();
     AlertPanel::installAsPresenter();
@@ -59,6 +62,7 @@ int main(int argc, char** argv)
     const int status = application.exec();
     delegate.applicationWillTerminate();
     QtMainThread::shutdown();
+    RequestLog::stop();
     closelog();
     return status;
 }

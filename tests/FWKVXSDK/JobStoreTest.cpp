@@ -18,6 +18,7 @@
 #include "FWKVXSDK/JobFolder.h"
 #include "FWKVXSDK/SettingData.h"
 #include "FWKVXSDK/XMLDictionary.h"
+#include "PrivateTmpfs.h"
 #include "ScratchFolder.h"
 
 namespace fs = std::filesystem;
@@ -289,7 +290,7 @@ TEST_F(JobStore, FailedSaveOntoADirectoryLeavesItAndNoTemporaryFile)
 {
     fs::create_directory(jobFile("5"));
     std::ofstream(jobFile("5") / "keep") << "x";
-    SettingData::SaveSettings(sampleJob("5"));
+    EXPECT_EQ(SettingData::SaveSettingsWithOutcome(sampleJob("5")).reason(), "Is a directory");
     EXPECT_TRUE(fs::is_directory(jobFile("5")));
     EXPECT_TRUE(fs::exists(jobFile("5") / "keep"));
     EXPECT_EQ(namesIn(folder()), (std::set<std::string>{"Job-5.xml"}));
@@ -310,8 +311,9 @@ TEST_F(JobStore, FailedWriteKeepsThePreviousFileWhole)
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     auto changed = sampleJob("8");
     changed->setJobName("this save must not get through");
-    SettingData::SaveSettings(changed);
+    const StoreOutcome outcome = SettingData::SaveSettingsWithOutcome(changed);
     ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+    EXPECT_EQ(outcome.error, EFBIG);
     ::signal(SIGXFSZ, previousHandler);
 
     EXPECT_EQ(readWholeFile(jobFile("8")), before);
@@ -329,11 +331,50 @@ TEST_F(JobStore, ReadOnlyFolderRefusesTheSaveCleanly)
     fs::permissions(folder(), fs::perms::owner_read | fs::perms::owner_exec);
     auto changed = sampleJob("2");
     changed->setJobName("changed");
-    SettingData::SaveSettings(changed);
+    EXPECT_EQ(SettingData::SaveSettingsWithOutcome(changed).reason(), "Permission denied");
+    EXPECT_EQ(SettingData::DeleteSettingsWithOutcome(2).reason(), "Permission denied");
     SettingData::SaveSettings(sampleJob("4"));
     fs::permissions(folder(), fs::perms::owner_all);
     EXPECT_EQ(readWholeFile(jobFile("2")), before);
     EXPECT_EQ(namesIn(folder()), (std::set<std::string>{"Job-2.xml"}));
+}
+
+// A file system of its own, full or read-only, for root as well: the save
+// says why it failed and the previous file stays whole.
+TEST_F(JobStore, AFullOrReadOnlyFileSystemGivesItsReasonAndKeepsTheOldFile)
+{
+    const fs::path mount = folder().parent_path() / "mnt";
+    fs::create_directory(mount);
+    const auto check = [&](bool readOnly) {
+        ::setenv("XDG_DATA_HOME", mount.c_str(), 1);
+        const fs::path file = mount / "fernwick-vantix" / "Job-8.xml";
+        if (!JobFolder::ensureExists() || !SettingData::SaveSettingsWithOutcome(sampleJob("8")).succeeded()) {
+            return std::string("the first save failed");
+        }
+        const std::string before = readWholeFile(file);
+        if (readOnly) {
+            PrivateTmpfs::makeReadOnly(mount.string());
+        } else {
+            std::ofstream filler(mount / "filler", std::ios::binary);
+            const std::string block(4096, 'x');
+            while (filler.write(block.data(), block.size())) {
+            }
+        }
+        auto changed = sampleJob("8");
+        changed->setJobName("this save must not get through");
+        const StoreOutcome saved = SettingData::SaveSettingsWithOutcome(changed);
+        const bool kept = readWholeFile(file) == before && namesIn(file.parent_path()).size() == 1;
+        const StoreOutcome removed = SettingData::DeleteSettingsWithOutcome(8);
+        return saved.reason() + "|" + (kept ? "kept" : "changed") + "|" +
+               (removed.succeeded() ? "removed" : removed.reason());
+    };
+    const std::string full = PrivateTmpfs::run(mount.string(), "size=64k", [&] { return check(false); });
+    if (full.rfind("skip: ", 0) == 0 && std::getenv("VANTIX_REQUIRE_NETNS") == nullptr) {
+        GTEST_SKIP() << "no private mount namespace here (" << full << ")";
+    }
+    EXPECT_EQ(full, "No space left on device|kept|removed") << "a full disk still lets a job go";
+    EXPECT_EQ(PrivateTmpfs::run(mount.string(), "size=64k", [&] { return check(true); }),
+              "Read-only file system|kept|Read-only file system");
 }
 
 // --- Listing ------------------------------------------------------------------

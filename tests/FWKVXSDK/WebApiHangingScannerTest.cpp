@@ -18,7 +18,8 @@ TEST_F(HangingScannerTest, GivesUpAfterThirtySecondsWithoutAnswer)
     EXPECT_EQ(client.Register(scanner, job, std::string("pw")), 0);
     auto waited = std::chrono::steady_clock::now() - started;
     EXPECT_GE(waited, std::chrono::seconds(29));
-    EXPECT_LE(waited, std::chrono::seconds(32));
+    // The whole request's 30-second limit, not the 60-second one for a stalled transfer.
+    EXPECT_LT(waited, std::chrono::seconds(45));
     EXPECT_EQ(scanner->internalCode(), -4509);
     EXPECT_EQ(scanner->lastRequestFailure().reason, WebApiFailure::Reason::TimedOut);
     EXPECT_EQ(requests().size(), 1u);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "ExitStatus.h"
+#include "RequestFailureText.h"
 
 namespace {
 // Runs of several scanners report from their own threads: a line goes out in
@@ -75,10 +76,19 @@ std::string CliOutput::printable(const std::string& text)
     return result;
 }
 
-int CliOutput::runResult(bool asJson, int64_t result, const std::string& message)
+void CliOutput::addReason(nlohmann::json& object, const WebApiFailure& reason)
+{
+    if (const auto keyword = RequestFailureText::keyword(reason)) {
+        object["reason"] = *keyword;
+    }
+}
+
+int CliOutput::runResult(bool asJson, int64_t result, const std::string& message, const WebApiFailure& reason)
 {
     if (asJson) {
-        json({{"result", result}, {"message", message}});
+        nlohmann::json last = {{"result", result}, {"message", message}};
+        addReason(last, reason);
+        json(last);
     } else if (result == 0) {
         line(message);
     } else {

@@ -51,6 +51,7 @@ private:
         scanner->setScannerIp(target.address);
         const auto run = mInterruption.stop().registerJobs(scanner, target.password, {});
         outcome.result = run.result;
+        outcome.reason = run.reason;
         outcome.stopped = run.stopped;
         if (run.stopped) {
             outcome.releaseMessage = RunInterruption::stoppedMessage(run.released);

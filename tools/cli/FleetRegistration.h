@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "FWKVXSDK/WebApiFailure.h"
+
 #include "RunInterruption.h"
 #include "TargetsFile.h"
 
@@ -21,6 +23,7 @@ public:
     struct Outcome {
         std::string address;
         int64_t result = 0;
+        WebApiFailure reason;       // why the request that decided the result failed, if one did
         bool stopped = false;       // broken off by a signal
         std::string releaseMessage; // for a stopped run: whether its scanner is free again
     };

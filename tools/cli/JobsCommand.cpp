@@ -12,10 +12,10 @@
 #include "JobBundleCommands.h"
 #include "JobJson.h"
 #include "JobList.h"
+#include "JobStoreMessage.h"
 #include "JobValidator.h"
 #include "LocalizedStrings.h"
 #include "PasswordInput.h"
-#include "StoredJobCheck.h"
 #include "UsageError.h"
 
 namespace {
@@ -122,15 +122,14 @@ bool applyOptions(const CliArguments& arguments, SettingData& job)
     return true;
 }
 
-// Validates with the editor's rules and messages, saves, and reads the file back.
+// Validates with the editor's rules and messages, and saves.
 int validateAndSave(const std::shared_ptr<SettingData>& job)
 {
     if (!JobValidator::Check(*job)) {
         return ExitStatus::Failure; // the message has been shown on standard error
     }
-    if (!StoredJobCheck::save(job)) {
-        CliOutput::error(LocalizedStrings::format("CliErrorSaveFailed",
-                                                  {job->jobNo().value_or(""), SettingData::userAppRootFolderPath()}));
+    if (const StoreOutcome outcome = SettingData::SaveSettingsWithOutcome(job); !outcome.succeeded()) {
+        CliOutput::error(JobStoreMessage::saveFailed(job->jobNo().value_or(""), outcome));
         return ExitStatus::Failure;
     }
     return ExitStatus::Success;
@@ -173,7 +172,7 @@ int show(const std::vector<std::string>& rest)
     arguments.requirePositionals(1, {"N"});
     arguments.allowNoMorePositionals(1);
     const int64_t number = CliArguments::jobNumber(arguments.positionals()[0]);
-    if (!StoredJobCheck::exists(number)) {
+    if (!JobList::hasJobFile(number)) {
         return noSuchJob(number);
     }
     const auto job = SettingData::ReadSettings(number);
@@ -225,7 +224,7 @@ int edit(const std::vector<std::string>& rest)
     arguments.allowNoMorePositionals(1);
     const int64_t number = CliArguments::jobNumber(arguments.positionals()[0]);
     checkKeywords(arguments);
-    if (!StoredJobCheck::exists(number)) {
+    if (!JobList::hasJobFile(number)) {
         return noSuchJob(number);
     }
     const auto job = SettingData::ReadSettings(number);
@@ -252,12 +251,12 @@ int remove(const std::vector<std::string>& rest)
     }
     int status = ExitStatus::Success;
     for (const int64_t number : numbers) {
-        if (!StoredJobCheck::exists(number)) {
+        if (!JobList::hasJobFile(number)) {
             status = noSuchJob(number);
             continue;
         }
-        if (!StoredJobCheck::remove(number)) {
-            CliOutput::error(LocalizedStrings::format("CliErrorDeleteFailed", {std::to_string(number)}));
+        if (const StoreOutcome outcome = SettingData::DeleteSettingsWithOutcome(number); !outcome.succeeded()) {
+            CliOutput::error(JobStoreMessage::removeFailed(std::to_string(number), outcome));
             status = ExitStatus::Failure;
         }
     }

@@ -67,7 +67,7 @@ int RegisterCommands::registerJobs(const std::vector<std::string>& rest)
     if (run.stopped) {
         return CliOutput::runResult(json, run.result, RunInterruption::stoppedMessage(run.released));
     }
-    return CliOutput::runResult(json, run.result, ResultMessage::forRegistration(run.result));
+    return CliOutput::runResult(json, run.result, ResultMessage::forRegistration(run.result, run.reason), run.reason);
 }
 
 int RegisterCommands::bulkRegister(const std::vector<std::string>& rest)
@@ -98,9 +98,11 @@ int RegisterCommands::bulkRegister(const std::vector<std::string>& rest)
     RunInterruption interruption;
     const auto summary = FleetRegistration::run(
         targets, atOnce, interruption, [&](const FleetRegistration::Outcome& outcome) {
-            const std::string text = ResultMessage::bulkRowText(outcome.result);
+            const std::string text = ResultMessage::bulkRowText(outcome.result, outcome.reason);
             if (json) {
-                CliOutput::json({{"scannerIp", outcome.address}, {"result", outcome.result}, {"text", text}});
+                nlohmann::json row = {{"scannerIp", outcome.address}, {"result", outcome.result}, {"text", text}};
+                CliOutput::addReason(row, outcome.reason);
+                CliOutput::json(row);
             } else {
                 CliOutput::line(outcome.address + "\t" + text);
             }

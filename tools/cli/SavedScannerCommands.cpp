@@ -9,6 +9,7 @@
 #include "CliOutput.h"
 #include "ExitStatus.h"
 #include "LocalizedStrings.h"
+#include "RequestFailureText.h"
 #include "SavedScannerCheck.h"
 #include "SavedScanners.h"
 #include "UsageError.h"
@@ -58,8 +59,9 @@ int add(const std::vector<std::string>& rest)
     WebApiClient client;
     switch (SavedScannerCheck::ask(client, scanner)) {
     case SavedScannerCheck::Answer::NoAnswer:
-        return failure(LocalizedStrings::format("CliErrorScannerNoAnswer", {*scanner->scannerIp()}) + " (" +
-                       scanner->lastRequestFailure().text() + ")");
+        return failure(RequestFailureText::withReason(
+            LocalizedStrings::format("CliErrorScannerNoAnswer", {*scanner->scannerIp()}),
+            scanner->lastRequestFailure()));
     case SavedScannerCheck::Answer::NoIdentity:
         return failure(LocalizedStrings::format("CliErrorUnreadableIdentity", {*scanner->scannerIp()}));
     case SavedScannerCheck::Answer::Identified:

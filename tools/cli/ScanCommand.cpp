@@ -8,12 +8,12 @@
 #include "CliArguments.h"
 #include "CliOutput.h"
 #include "ExitStatus.h"
+#include "JobList.h"
 #include "LocalizedStrings.h"
 #include "ProgressText.h"
 #include "ResultMessage.h"
 #include "RunInterruption.h"
 #include "ScanWorkflow.h"
-#include "StoredJobCheck.h"
 #include "UsageError.h"
 
 int ScanCommand::run(const std::vector<std::string>& rest)
@@ -33,7 +33,7 @@ int ScanCommand::run(const std::vector<std::string>& rest)
     const int64_t number = CliArguments::jobNumber(*jobText);
     const bool json = arguments.has("--json");
 
-    if (!StoredJobCheck::exists(number)) {
+    if (!JobList::hasJobFile(number)) {
         CliOutput::error(LocalizedStrings::format("CliErrorNoSuchJob", {std::to_string(number)}));
         return ExitStatus::Failure;
     }
@@ -43,10 +43,10 @@ int ScanCommand::run(const std::vector<std::string>& rest)
     if (!json) {
         CliOutput::line(shownText);
     }
-    int64_t result = 0;
+    RunResult result;
     RunInterruption interruption;
     ScanWorkflow().scanWithjob(
-        scanner, job, [&](int64_t code) { result = code; },
+        scanner, job, [&](const RunResult& ended) { result = ended; },
         [&](int64_t status) {
             if (json) {
                 CliOutput::json({{"progress", status}});
@@ -58,7 +58,7 @@ int ScanCommand::run(const std::vector<std::string>& rest)
         });
 
     if (interruption.stoppedRun()) {
-        return CliOutput::runResult(json, result, RunInterruption::releaseStoppedRun(scanner));
+        return CliOutput::runResult(json, result.code, RunInterruption::releaseStoppedRun(scanner));
     }
-    return CliOutput::runResult(json, result, ResultMessage::forScan(result));
+    return CliOutput::runResult(json, result.code, ResultMessage::forScan(result.code, result.reason), result.reason);
 }

@@ -8,12 +8,14 @@
 #include "FWKVXSDK/ScannerData.h"
 #include "FWKVXSDK/WebApiClient.h"
 
+#include "AppError.h"
 #include "CliArguments.h"
 #include "CliMainLoop.h"
 #include "CliOutput.h"
 #include "ExitStatus.h"
 #include "JobJson.h"
 #include "LocalizedStrings.h"
+#include "RequestFailureText.h"
 #include "SavedScannerCheck.h"
 #include "SavedScanners.h"
 
@@ -98,17 +100,23 @@ int ScannerCommands::identify(const std::vector<std::string>& rest)
     auto scanner = std::make_shared<ScannerData>();
     scanner->setScannerIp(CliArguments::ipv4Address(arguments.positionals()[0]));
 
+    const bool json = arguments.has("--json");
     WebApiClient client;
     if (!client.GetScannerID(scanner)) {
-        return noScanner();
+        const WebApiFailure reason = scanner->lastRequestFailure();
+        return CliOutput::runResult(
+            json, AppError::NoDetectScanner,
+            RequestFailureText::withReason(LocalizedStrings::text("ErrorNoDetectScanner"), reason), reason);
     }
     // It answered, but in a form (another JSON shape, a compressed body) from
-    // which no identifier could be read: that is no identity to show.
+    // which no identifier could be read: that is no identity to show. The
+    // message says so already; JSON gets the reason's keyword.
     if (!scanner->scannerId()) {
-        CliOutput::error(LocalizedStrings::format("CliErrorUnreadableIdentity", {*scanner->scannerIp()}));
-        return ExitStatus::Failure;
+        return CliOutput::runResult(json, AppError::NoDetectScanner,
+                                    LocalizedStrings::format("CliErrorUnreadableIdentity", {*scanner->scannerIp()}),
+                                    scanner->lastRequestFailure());
     }
-    if (arguments.has("--json")) {
+    if (json) {
         CliOutput::json({{"scannerId", JobJson::identifier(scanner->scannerId())},
                          {"scannerName", JobJson::text(scanner->scannerName())}});
         return ExitStatus::Success;

@@ -21,7 +21,7 @@ bool parseNumber(const std::string& text, T low, T high, T& out)
 bool isBodyMode(const std::string& mode)
 {
     return mode == "notjson" || mode == "empty" || mode == "array" || mode == "huge" || mode == "close" ||
-           mode == "hang";
+           mode == "hang" || mode == "truncated";
 }
 } // namespace
 

@@ -13,9 +13,10 @@
 //   code=N          refuse the request with this "internal_code"
 //   code-type=text  send that code as a JSON string instead of a number
 //   result=N        refuse a job request with this "result"
-//   body=MODE       notjson | empty | array | huge | close | hang: replace the
-//                   answer (close: drop the connection without any answer;
-//                   hang: say nothing until the client gives up)
+//   body=MODE       notjson | empty | array | huge | close | hang | truncated:
+//                   replace the answer (close: drop the connection without any
+//                   answer; hang: say nothing until the client gives up;
+//                   truncated: the whole head, half the body, then close)
 //   body-file=PATH  replace the answer's body by this file's bytes
 //   delay-ms=N      wait this long before answering
 //   after=N         leave the first N requests of the operation alone

@@ -224,6 +224,8 @@ RestScanner::Answer RestScanner::Decide(const Request& request)
             answer.close = true;
         } else if (mode == "hang") {
             answer.hang = true;
+        } else if (mode == "truncated") {
+            answer.truncated = true;
         }
     }
     return answer;

@@ -28,6 +28,7 @@ public:
         std::string contentType = "application/json";
         bool close = false; // drop the connection without any answer
         bool hang = false;  // say nothing until the client leaves or the simulator stops
+        bool truncated = false; // the head as for the whole body, then half of it and close
         int delayMs = 0;
     };
 

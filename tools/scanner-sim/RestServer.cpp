@@ -118,7 +118,14 @@ void RestServer::Serve(const httplib::Request& request, httplib::Response& respo
             }
         }
     }
-    if ((answer.close || answer.hang) && stream) {
+    if (answer.truncated && stream) {
+        // The head promises the whole body; the connection ends half-way through it.
+        const std::string head = "HTTP/1.1 " + std::to_string(answer.status) + " OK\r\nContent-Type: " +
+                                 answer.contentType + "\r\nContent-Length: " + std::to_string(answer.body.size()) +
+                                 "\r\nConnection: close\r\n\r\n";
+        stream->write(head + answer.body.substr(0, answer.body.size() / 2));
+        stream->silence();
+    } else if ((answer.close || answer.hang) && stream) {
         stream->silence();
     } else {
         response.status = answer.status;
@@ -133,7 +140,8 @@ void RestServer::Serve(const httplib::Request& request, httplib::Response& respo
             }
         }
         std::string line = mScanner->ip() + " " + request.method + " " + target + " -> " +
-                           (answer.close || answer.hang ? std::string("closed") : std::to_string(answer.status));
+                           (answer.close || answer.hang ? std::string("closed")
+                                                         : std::to_string(answer.status) + (answer.truncated ? " truncated" : ""));
         std::lock_guard<std::mutex> guard(outputLock());
         std::printf("%s\n", line.c_str());
         std::fflush(stdout);

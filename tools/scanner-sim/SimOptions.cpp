@@ -299,6 +299,6 @@ std::string SimOptions::Usage()
         "  tls=1.0|1.1|1.2|1.3      speak only this TLS version (default: 1.2 and 1.3)\n"
         "  fault.<op>.status|code|code-type|result|body|body-file|delay-ms|after|times=VALUE\n"
         "    <op>: identify lock settings scan status unlock register delete\n"
-        "    body: notjson empty array huge close hang\n";
+        "    body: notjson empty array huge close hang truncated\n";
     return text;
 }

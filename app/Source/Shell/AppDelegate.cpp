@@ -48,6 +48,7 @@ std::optional<std::string> itemTitle(int tag)
     case 303: return LocalizedStrings::text("MainMenu_Close");
     case 304: return LocalizedStrings::text("MainMenu_FrontAll");
     case 401: return withName("MainMenu_ShowHelpHelp");
+    case 402: return LocalizedStrings::text("MainMenu_ShowRequestLog");
     default: return std::nullopt;
     }
 }

@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QUrl>
 
+#include "AlertPanel.h"
 #include "AppDelegate.h"
 #include "FwkUtilsMethod.h"
 #include "InfoDictionary.h"
@@ -16,6 +19,7 @@
 #include "LocalizedStrings.h"
 #include "LocalizedText.h"
 #include "NamedImage.h"
+#include "RequestLog.h"
 #include "SessionSettings.h"
 #include "VXContainerViewController.h"
 #include "VXJobScanViewController.h"
@@ -90,6 +94,7 @@ void MainWindow::connectMenuItems()
     connect(mUi->actionZoom, &QAction::triggered, this, [this] { isMaximized() ? showNormal() : showMaximized(); });
     connect(mUi->actionClose, &QAction::triggered, this, &QWidget::close);
     connect(mUi->actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(mUi->actionShowRequestLog, &QAction::triggered, this, &MainWindow::showRequestLogFolder);
     connect(mUi->actionExportJobs, &QAction::triggered, this, [this] { JobBundleMenu::exportJobs(this); });
     connect(mUi->actionImportJobs, &QAction::triggered, this, [this] {
         if (JobBundleMenu::importJobs(this)) {
@@ -146,6 +151,14 @@ void MainWindow::showHelp()
         box.setLayoutDirection(Qt::RightToLeft);
     }
     box.exec();
+}
+
+void MainWindow::showRequestLogFolder()
+{
+    const QString folder = QString::fromStdString(RequestLog::folderPath());
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
+        AlertPanel::showMessage(LocalizedStrings::format("ErrorOpenFolder", {folder.toStdString()}));
+    }
 }
 
 void MainWindow::showEvent(QShowEvent* event)

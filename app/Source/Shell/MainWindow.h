@@ -33,6 +33,8 @@ private:
     void restoreSession();
     void showAbout();
     void showHelp();
+    // Help > Show Request Log: the folder of the request log, in the desktop's file manager.
+    void showRequestLogFolder();
 
     Ui::MainWindow* mUi;
     VXContainerViewController* mContainer;

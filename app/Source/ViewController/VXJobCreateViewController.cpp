@@ -6,12 +6,12 @@
 #include "AlertPanel.h"
 #include "FwkUtilsMethod.h"
 #include "JobList.h"
+#include "JobStoreMessage.h"
 #include "JobValidator.h"
 #include "LocalizedStrings.h"
 #include "LocalizedText.h"
 #include "OvSettingGridView.h"
 #include "ScanButton.h"
-#include "StoredJobCheck.h"
 #include "ToolbarButton.h"
 #include "ui_JobCreate.h"
 
@@ -175,13 +175,14 @@ void VXJobCreateViewController::registerjob(QAbstractButton*)
     }
     // Stored first, so that the job list only ever shows what the store holds:
     // a job that could not be saved stays here with everything typed, and the
-    // user is told.
-    if (!StoredJobCheck::save(job)) {
-        AlertPanel::showMessage(LocalizedStrings::text("ErrorSaveJob"));
+    // user is told why.
+    if (const StoreOutcome outcome = SettingData::SaveSettingsWithOutcome(job); !outcome.succeeded()) {
+        AlertPanel::showMessage(JobStoreMessage::saveFailed(job->jobNo().value_or(""), outcome));
         return;
     }
     const std::string key = mMode == 1 ? "editjob" : "addjob";
-    // The job as it reads back from its file (names and paths lose blanks at their ends there).
+    // The list shows the job as the store gives it back (names and paths lose
+    // blanks at their ends there), as it will after the next start.
     const auto stored = SettingData::ReadSettings(JobList::integerValue(job->jobNo()));
     transition(CustomSegue(key, this, CustomSegue::entry(key, stored)));
 }

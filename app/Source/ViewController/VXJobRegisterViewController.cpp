@@ -314,7 +314,7 @@ void VXJobRegisterViewController::registerRow(const std::shared_ptr<ProgressRun>
     if (registration.stopped) {
         return;
     }
-    const std::string text = ResultMessage::bulkRowText(registration.result);
+    const std::string text = ResultMessage::bulkRowText(registration.result, registration.reason);
     run->finish([&] {
         if (row >= lastRow) {
             run->close();

@@ -18,6 +18,7 @@
 #include "JobCollectionView.h"
 #include "JobCollectionViewItem.h"
 #include "JobList.h"
+#include "JobStoreMessage.h"
 #include "KeyViewLoop.h"
 #include "LocalizedStrings.h"
 #include "LocalizedText.h"
@@ -28,7 +29,6 @@
 #include "ScanButton.h"
 #include "ScanWorkflow.h"
 #include "ScanerSelectButton.h"
-#include "StoredJobCheck.h"
 #include "ToolbarButton.h"
 #include "WindowController.h"
 #include "ui_JobScan.h"
@@ -264,9 +264,14 @@ void VXJobScanViewController::removejoball(QAbstractButton*)
 void VXJobScanViewController::removeJobs(std::vector<std::shared_ptr<SettingData>> jobs)
 {
     std::vector<std::shared_ptr<SettingData>> removed;
+    std::string failures;
     for (const auto& job : jobs) {
-        if (StoredJobCheck::remove(JobList::integerValue(job->jobNo()))) {
+        const StoreOutcome outcome = SettingData::DeleteSettingsWithOutcome(JobList::integerValue(job->jobNo()));
+        if (outcome.succeeded()) {
             removed.push_back(job);
+        } else {
+            failures += (failures.empty() ? "" : "\n") +
+                        JobStoreMessage::removeFailed(job->jobNo().value_or(""), outcome);
         }
     }
     jobContents.erase(std::remove_if(jobContents.begin(), jobContents.end(),
@@ -275,8 +280,8 @@ void VXJobScanViewController::removeJobs(std::vector<std::shared_ptr<SettingData
                                      }),
                       jobContents.end());
     collectionview->reloadData();
-    if (removed.size() != jobs.size()) {
-        AlertPanel::showMessage(LocalizedStrings::text("ErrorDeleteJob"));
+    if (!failures.empty()) {
+        AlertPanel::showMessage(failures);
     }
 }
 
@@ -327,7 +332,7 @@ void VXJobScanViewController::scanjob(QAbstractButton*)
     DispatchQueue::global().async([screen, mask, scanner, job] {
         ScanWorkflow().scanWithjob(
             scanner, job,
-            [&](int64_t result) {
+            [&](const RunResult& result) {
                 // The worker waits until the user has dismissed the result; when the
                 // program is ending nothing is shown.
                 MainThreadDispatcher::RunAndWait([&] {
@@ -353,10 +358,10 @@ void VXJobScanViewController::showScanProgress(int64_t status)
     }
 }
 
-void VXJobScanViewController::finishScan(int64_t result, CustomMaskView* mask)
+void VXJobScanViewController::finishScan(const RunResult& result, CustomMaskView* mask)
 {
     ProgressWindowPresenter::Presentation shown{processSession, mask};
     ProgressWindowPresenter::close(shown, processAnimationWindow);
     processSession = shown.session;
-    AlertPanel::showMessage(ResultMessage::forScan(result));
+    AlertPanel::showMessage(ResultMessage::forScan(result.code, result.reason));
 }

@@ -10,6 +10,7 @@
 #include "FWKVXSDK/SettingData.h"
 #include "JobCollectionView.h"
 #include "ProgressWindowPresenter.h"
+#include "RunResult.h"
 #include "VXViewController.h"
 
 class CustomButton;
@@ -99,7 +100,7 @@ private:
     void removeJobs(std::vector<std::shared_ptr<SettingData>> jobs);
     // The scan's progress and its end, on the main thread.
     void showScanProgress(int64_t status);
-    void finishScan(int64_t result, CustomMaskView* mask);
+    void finishScan(const RunResult& result, CustomMaskView* mask);
 
     Ui::VXJobScanViewController* mUi = nullptr;
     QHash<QString, QPixmap> mFormatPictures;

@@ -48,7 +48,8 @@ void VXJobScanViewController::regsterjoball(QAbstractButton*)
         }
         run->finish([&] {
             run->close();
-            FernwickException(LocalizedStrings::text("ErrorTitle"), ResultMessage::forRegistration(registration.result))
+            FernwickException(LocalizedStrings::text("ErrorTitle"),
+                              ResultMessage::forRegistration(registration.result, registration.reason))
                 .showMessage();
         });
     });

@@ -19,6 +19,7 @@
 #include "NamedImage.h"
 #include "ProcessAnimationController.h"
 #include "ProgressRun.h"
+#include "RequestFailureText.h"
 #include "SavedScannerCheck.h"
 #include "SavedScanners.h"
 #include "ScannerAddress.h"
@@ -313,7 +314,10 @@ void VXScanerListViewController::finishSearch(bool found, bool savable, const st
         }
     }
     if (scannerContents.empty()) {
-        AlertPanel::showMessage(LocalizedStrings::text("ErrorNoDetectScanner"));
+        // Text that is no address was never sent: only a request that went out has a reason.
+        const WebApiFailure reason = answer ? answer->lastRequestFailure() : WebApiFailure();
+        AlertPanel::showMessage(
+            RequestFailureText::withReason(LocalizedStrings::text("ErrorNoDetectScanner"), reason));
     }
     const std::string text = ipadressfeild->text().toStdString();
     scannerListShowContents = found ? filterIpScannerContents(text) : filterNameScannerContents(text);

@@ -40,7 +40,10 @@ protected:
                 slots.push_back({item->jobNo(), item->scannerName(), item->request()});
             };
         }
-        JobRegistration().jobregist(scanner, password, progress, [this](int64_t code) { results.push_back(code); });
+        JobRegistration().jobregist(scanner, password, progress, [this](const RunResult& ended) {
+            results.push_back(ended.code);
+            reason = ended.reason;
+        });
         ASSERT_EQ(results.size(), 1u) << "the completion is called exactly once";
         result = results[0];
     }
@@ -67,6 +70,7 @@ protected:
     std::vector<Slot> slots;
     std::vector<int64_t> results;
     int64_t result = -1;
+    WebApiFailure reason; // of the request that decided the result
 };
 
 std::vector<std::pair<std::string, int64_t>> expectedSlots(const std::set<int64_t>& stored, int64_t last)
@@ -128,7 +132,8 @@ TEST_F(JobRegistrationTest, RefusedPasswordAtSlotFiveStopsTheRun)
     EXPECT_EQ(slots.size(), 4u) << "progress only for the slots that succeeded";
     EXPECT_EQ(jobRequests(), expectedSlots({}, 5)) << "slots 6 to 99 are not touched";
     EXPECT_EQ(operations().back(), "unlock");
-    EXPECT_EQ(ResultMessage::forRegistration(result), LocalizedStrings::text("ErrorInvalidPassword"));
+    EXPECT_EQ(ResultMessage::forRegistration(result, reason), LocalizedStrings::text("ErrorInvalidPassword"))
+        << "the scanner answered: no request failed";
 }
 
 TEST_F(JobRegistrationTest, RefusalWithTheScannersCodeReportsThatCode)
@@ -145,8 +150,20 @@ TEST_F(JobRegistrationTest, FailingDeleteIsAFailedRegistration)
     startScanner("refuse-slot=5,refuse-result=-2");
     run();
     EXPECT_EQ(result, AppError::FailedToBulkRegistJob);
+    EXPECT_FALSE(reason.failed());
     EXPECT_EQ(slots.size(), 4u);
     EXPECT_EQ(operations().back(), "unlock");
+}
+
+TEST_F(JobRegistrationTest, ASlotRequestThatFailsKeepsItsReasonPastTheUnlock)
+{
+    startScanner("fault.delete.after=4,fault.delete.status=404");
+    run();
+    EXPECT_EQ(result, AppError::FailedToBulkRegistJob);
+    EXPECT_EQ(operations().back(), "unlock");
+    EXPECT_EQ(ResultMessage::forRegistration(result, reason),
+              LocalizedStrings::text("ErrorFailedToBulkRegistJob") + " " +
+                  LocalizedStrings::format("ReasonHttpStatus", {"404"}));
 }
 
 TEST_F(JobRegistrationTest, CodeOfTheUnlockAnswerCountsAfterAFailure)
@@ -161,6 +178,7 @@ TEST_F(JobRegistrationTest, FailedUnlockAfterAFailureIsAConnectionError)
     startScanner("refuse-slot=5,fault.unlock.status=500");
     run();
     EXPECT_EQ(result, AppError::Connect);
+    EXPECT_EQ(reason.httpStatus, 500) << "the unlock's reason: it is the connection that failed";
 }
 
 TEST_F(JobRegistrationTest, FailingFinalUnlockFailsTheWholeRun)

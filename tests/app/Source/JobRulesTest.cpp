@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,10 +12,10 @@
 #include "FWKVXSDK/JobFolder.h"
 #include "FWKVXSDK/ScratchFolder.h"
 #include "JobList.h"
+#include "JobStoreMessage.h"
 #include "JobValidator.h"
 #include "LocalizedStrings.h"
 #include "MessagePresenter.h"
-#include "StoredJobCheck.h"
 
 namespace {
 std::shared_ptr<SettingData> jobNumbered(const std::string& number)
@@ -119,25 +120,33 @@ TEST_F(JobNumbering, NewJobHasDefaultsNumberAndLocalisedName)
 
 using StoredJobs = JobNumbering;
 
-TEST_F(StoredJobs, SaveAndRemoveSayWhetherTheFolderHoldsTheResult)
+TEST_F(StoredJobs, AFailedSaveOrRemoveNamesTheJobAndTheReason)
 {
     auto job = validJob();
-    job->sendSetting()->setPassword(" pw ");
-    job->setJobName(" Invoices ");
-    EXPECT_TRUE(StoredJobCheck::save(job)) << "the name comes back without its outer blanks, as stored";
-    EXPECT_TRUE(StoredJobCheck::holds(*job));
-    job->sendSetting()->setPassword("pw");
-    EXPECT_FALSE(StoredJobCheck::holds(*job)) << "credentials are compared exactly";
+    EXPECT_TRUE(SettingData::SaveSettingsWithOutcome(job).succeeded());
+    EXPECT_TRUE(JobList::hasJobFile(1));
 
+    // A folder in the way of the job's file.
     auto blocked = validJob();
     blocked->setJobNo("2");
     std::filesystem::create_directory(SettingData::userAppRootFolderPath() + "/Job-2.xml");
-    EXPECT_FALSE(StoredJobCheck::save(blocked));
-    EXPECT_FALSE(StoredJobCheck::save(nullptr));
+    const StoreOutcome saved = SettingData::SaveSettingsWithOutcome(blocked);
+    EXPECT_EQ(saved.error, EISDIR);
+    EXPECT_EQ(JobStoreMessage::saveFailed("2", saved), "Job 2 could not be saved: Is a directory.");
+    EXPECT_EQ(SettingData::SaveSettingsWithOutcome(nullptr).error, EINVAL);
+    blocked->setJobNo("../2");
+    EXPECT_EQ(SettingData::SaveSettingsWithOutcome(blocked).error, EINVAL) << "never outside the job folder";
 
-    EXPECT_TRUE(StoredJobCheck::remove(1));
-    EXPECT_FALSE(StoredJobCheck::exists(1));
-    EXPECT_TRUE(StoredJobCheck::remove(7)) << "no file of that number: nothing is left";
+    EXPECT_TRUE(SettingData::DeleteSettingsWithOutcome(1).succeeded());
+    EXPECT_FALSE(JobList::hasJobFile(1));
+    EXPECT_TRUE(SettingData::DeleteSettingsWithOutcome(7).succeeded()) << "no file of that number: nothing is left";
+    const StoreOutcome removed = SettingData::DeleteSettingsWithOutcome(2);
+    EXPECT_EQ(removed.error, EISDIR);
+    LocalizedStrings::setLanguage("ar");
+    EXPECT_EQ(JobStoreMessage::removeFailed("2", removed),
+              LocalizedStrings::applyFormat(LocalizedStrings::textIn("ar", "ErrorDeleteJobBecause"),
+                                            {"2", removed.reason()}));
+    LocalizedStrings::setLanguage("en");
 }
 
 TEST(JobNumberText, ReadsAsAnIntegerLikeTheStore)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "LocalizedStrings.h"
 #include "MessagePresenter.h"
 #include "ProgressText.h"
+#include "RequestFailureText.h"
 #include "ResultMessage.h"
 #include "ScannerError.h"
 
@@ -120,6 +122,23 @@ TEST_F(MessagesTest, BulkRowTextNamesTheReasonInParentheses)
     LocalizedStrings::setLanguage("ar");
     EXPECT_EQ(ResultMessage::bulkRowText(100007), LocalizedStrings::textIn("ar", "ResFailure") + "(" +
                                                       LocalizedStrings::textIn("ar", "ErrorConnect") + ")");
+}
+
+TEST_F(MessagesTest, EveryRequestFailureHasASentenceOfItsOwnAndAKeyword)
+{
+    using Reason = WebApiFailure::Reason;
+    EXPECT_EQ(RequestFailureText::withReason("Message.", {}), "Message.") << "no failed request, no reason";
+    EXPECT_EQ(RequestFailureText::keyword({Reason::HttpStatus, 404, ""}), "http-404");
+    std::set<std::string> sentences;
+    std::set<std::string> keywords;
+    for (int reason = static_cast<int>(Reason::NotSent); reason <= static_cast<int>(Reason::UnreadableAnswer); ++reason) {
+        const WebApiFailure failure{static_cast<Reason>(reason), 503, "the transport's own words"};
+        sentences.insert(RequestFailureText::sentence(failure).value_or(""));
+        keywords.insert(RequestFailureText::keyword(failure).value_or(""));
+    }
+    EXPECT_EQ(sentences.size(), 10u);
+    EXPECT_EQ(keywords.size(), 10u);
+    EXPECT_EQ(sentences.count(""), 0u);
 }
 
 TEST_F(MessagesTest, ExceptionShowsOnlyItsMessageInAnAlertWithOneOkButton)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <mutex>
 #include <stdexcept>
@@ -55,9 +56,10 @@ protected:
         }
         const auto start = std::chrono::steady_clock::now();
         ScanWorkflow().scanWithjob(scanner, job,
-                                   [this](int64_t code) {
+                                   [this](const RunResult& ended) {
                                        std::lock_guard<std::mutex> guard(lock);
-                                       results.push_back(code);
+                                       results.push_back(ended.code);
+                                       reason = ended.reason;
                                        events.push_back("completion");
                                    },
                                    progress);
@@ -76,6 +78,7 @@ protected:
     std::vector<int64_t> statuses;
     std::vector<std::string> events;
     int64_t result = -1;
+    WebApiFailure reason; // of the request that decided the result
     std::chrono::steady_clock::duration elapsed{};
 };
 
@@ -100,7 +103,9 @@ TEST_F(ScanWorkflowTest, FailedIdentificationLocksNothing)
     scan(scannerAt("127.0.0.2"));
     EXPECT_EQ(result, AppError::NoDetectScanner);
     EXPECT_EQ(operations(), Ops{"identify"});
-    EXPECT_EQ(ResultMessage::forScan(result), LocalizedStrings::text("ErrorNoDetectScanner"));
+    EXPECT_EQ(ResultMessage::forScan(result, reason),
+              LocalizedStrings::text("ErrorNoDetectScanner") + " " +
+                  LocalizedStrings::format("ReasonHttpStatus", {"500"}));
 }
 
 TEST_F(ScanWorkflowTest, UnreachableScannerWithoutEarlierCodeIsNotDetected)
@@ -108,6 +113,7 @@ TEST_F(ScanWorkflowTest, UnreachableScannerWithoutEarlierCodeIsNotDetected)
     startScanner("");
     scan(scannerAt("127.0.0.9")); // nothing listens there
     EXPECT_EQ(result, AppError::NoDetectScanner);
+    EXPECT_EQ(reason.reason, WebApiFailure::Reason::ConnectionRefused);
     EXPECT_TRUE(sim->Requests().empty());
 }
 
@@ -124,8 +130,9 @@ TEST_F(ScanWorkflowTest, RefusedSettingsReportTheScannersCodeAndUnlock)
     startScanner("fault.settings.code=-4400");
     scan(scannerAt("127.0.0.2"));
     EXPECT_EQ(result, -4400);
+    EXPECT_FALSE(reason.failed()) << "the scanner said why";
     EXPECT_EQ(operations(), (Ops{"identify", "lock", "settings", "unlock"}));
-    EXPECT_EQ(ResultMessage::forScan(result), LocalizedStrings::text("ErrorNotReady"));
+    EXPECT_EQ(ResultMessage::forScan(result, reason), LocalizedStrings::text("ErrorNotReady"));
 }
 
 TEST_F(ScanWorkflowTest, RefusedSettingsTakeTheCodeBeforeTheUnlock)
@@ -134,6 +141,7 @@ TEST_F(ScanWorkflowTest, RefusedSettingsTakeTheCodeBeforeTheUnlock)
     startScanner("fault.settings.status=500,fault.unlock.code=-4431");
     scan(scannerAt("127.0.0.2"));
     EXPECT_EQ(result, AppError::Connect);
+    EXPECT_EQ(reason.httpStatus, 500) << "and so was its reason";
     EXPECT_EQ(operations(), (Ops{"identify", "lock", "settings", "unlock"}));
 }
 
@@ -160,7 +168,8 @@ TEST_F(ScanWorkflowTest, CodeLeftFromAnEarlierSessionIsReported)
 TEST_F(ScanWorkflowTest, MissingJobSendsNothingAndFails)
 {
     startScanner("");
-    ScanWorkflow().scanWithjob(scannerAt("127.0.0.2"), nullptr, [this](int64_t code) { results.push_back(code); }, {});
+    ScanWorkflow().scanWithjob(
+        scannerAt("127.0.0.2"), nullptr, [this](const RunResult& ended) { results.push_back(ended.code); }, {});
     ASSERT_EQ(results.size(), 1u);
     EXPECT_NE(results[0], 0);
     EXPECT_TRUE(sim->Requests().empty());
@@ -235,6 +244,9 @@ TEST_F(ScanWorkflowPolling, AFaultStopsTheScanAndIsReportedAsFailure)
     EXPECT_EQ(result, AppError::Scan) << "a broken-off scan is never reported as success";
     EXPECT_EQ(operations(), upToScanThen({"status"})) << "no further request, no unlock";
     EXPECT_EQ(events.back(), "log completion:result(100002)");
+    EXPECT_NE(std::find(events.begin(), events.end(), "log scan: caught std::runtime_error: progress display failed"),
+              events.end())
+        << "the guard writes down what it caught";
     EXPECT_EQ(ResultMessage::forScan(result), LocalizedStrings::text("ErrorScan"));
 }
 
@@ -244,7 +256,7 @@ TEST_F(ScanWorkflowTest, AFaultInTheCompletionDoesNotEscape)
     int calls = 0;
     EXPECT_NO_THROW(ScanWorkflow().scanWithjob(
         scannerAt("127.0.0.2"), job,
-        [&](int64_t) {
+        [&](const RunResult&) {
             ++calls;
             throw std::runtime_error("display gone");
         },

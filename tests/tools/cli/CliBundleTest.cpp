@@ -259,7 +259,7 @@ TEST_F(CliBundle, AWriteThatFailsHalfWayPutsTheJobSetBack)
     folder.write("b.json", bundleOf(jobs).dump());
     const auto run = runVantix({"jobs", "import", file("b.json"), "--replace"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, LocalizedStrings::format("CliErrorSaveFailed", {"4", jobFolder().string()}) + "\n" +
+    EXPECT_EQ(run.err, LocalizedStrings::format("ErrorSaveJobBecause", {"4", "Is a directory"}) + "\n" +
                            en("CliImportRolledBack") + "\n");
     EXPECT_EQ(jobFolderContents(), before) << "jobs 1 to 3 as they were, no job 5 or 6, no file left behind";
 }

@@ -19,10 +19,10 @@ TEST_F(CliNetwork, IdentifyPrintsTheScannersIdentity)
     EXPECT_EQ(json.outJson()[0], nlohmann::json::parse(R"({"scannerId":42,"scannerName":"Front desk"})"))
         << "the identifier keeps the type the scanner sent";
 
-    const auto nobody = runVantix({"identify", "127.0.0.9", "--json"});
+    const auto nobody = runVantix({"identify", "127.0.0.9"});
     EXPECT_EQ(nobody.status, 1);
     EXPECT_EQ(nobody.out, "");
-    EXPECT_EQ(nobody.err, en("ErrorNoDetectScanner") + "\n");
+    EXPECT_EQ(nobody.err, en("ErrorNoDetectScanner") + " " + en("ReasonRefused") + "\n");
 }
 
 TEST_F(CliNetwork, RegisterReportsEverySlotThenTheResult)

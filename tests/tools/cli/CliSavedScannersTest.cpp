@@ -8,6 +8,7 @@
 #include "CliProcess.h"
 #include "FWKVXSDK/ScratchFolder.h"
 #include "LocalizedStrings.h"
+#include "RequestFailureText.h"
 #include "SavedScanners.h"
 #include "SimulatorProcess.h"
 
@@ -36,8 +37,11 @@ TEST(CliSavedScanners, AnAddressThatAnswersIsSavedListedByDiscoverBesideTheSearc
     ASSERT_EQ(runVantix({"scanners", "add", "127.0.0.2"}).status, 0);
     const auto silent = runVantix({"scanners", "add", "127.0.0.9"});
     EXPECT_EQ(silent.status, 1);
-    EXPECT_EQ(silent.err,
-              LocalizedStrings::format("CliErrorScannerNoAnswer", {"127.0.0.9"}) + " (connection refused)\n");
+    WebApiFailure refused;
+    refused.reason = WebApiFailure::Reason::ConnectionRefused;
+    EXPECT_EQ(silent.err, RequestFailureText::withReason(
+                              LocalizedStrings::format("CliErrorScannerNoAnswer", {"127.0.0.9"}), refused) +
+                              "\n");
     EXPECT_EQ(runVantix({"scanners", "add", "scanner.local"}).status, 2) << "only an IPv4 address is ever asked";
     // Saved once, when it still answered: left out while it does not.
     ASSERT_EQ(SavedScanners::add("127.0.0.9", "VX100:Gone:Z9"), "");

@@ -1,9 +1,14 @@
-// Menu titles by tag, and what the application menu shows.
+// Menu titles by tag, what the application menu shows, and the request log's item.
+#include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUrl>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "AppDelegate.h"
+#include "FWKVXSDK/ScratchFolder.h"
 #include "LocalizedStrings.h"
 #include "MainWindow.h"
 
@@ -33,6 +38,15 @@ protected:
         }
         return {};
     }
+};
+
+// Takes the URLs the desktop would open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
 };
 } // namespace
 
@@ -102,7 +116,7 @@ TEST_F(MenuLocalization, TheMainWindowsMenuCarriesEveryTagAndAnAction)
     }
     // 107 and 108, the job bundles, are the application's own: no tag of the standard menu.
     EXPECT_EQ(tags, QList<int>({100, 101, 102, 107, 108, 103, 104, 105, 106, 200, 201, 202, 203, 204, 205, 206, 207,
-                                300, 301, 302, 303, 304, 400, 401}));
+                                300, 301, 302, 303, 304, 400, 401, 402}));
     // Items with no meaning on this desktop stay visible but cannot be chosen.
     EXPECT_EQ(disabled, QList<int>({102, 104, 105, 304}));
     window.showApplicationNameInMenu();
@@ -111,3 +125,24 @@ TEST_F(MenuLocalization, TheMainWindowsMenuCarriesEveryTagAndAnAction)
     EXPECT_EQ(window.mainMenu()->actions()[1]->menu()->actions().first()->text(), "Undo");
     EXPECT_EQ(window.findChild<QAction*>("actionImportJobs")->text(), "Import Jobs...");
 }
+
+TEST_F(MenuLocalization, TheRequestLogItemOpensTheLogsFolder)
+{
+    ScratchFolder state;
+    ::setenv("XDG_STATE_HOME", state.path().c_str(), 1);
+    UrlCatcher desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+    LocalizedStrings::setLanguage("en");
+    MainWindow window;
+    AppDelegate(window.mainMenu()).awakeFromNib();
+    QAction* item = window.mainMenu()->actions().last()->menu()->actions().last();
+    EXPECT_EQ(item->property("tag").toInt(), 402);
+    EXPECT_EQ(item->text(), "Show Request Log");
+    item->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ::unsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(desktop.opened,
+              QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(state.path().string() + "/fernwick-vantix"))});
+}
+
+#include "MenuLocalizationTest.moc"

@@ -127,6 +127,27 @@ TEST_F(BulkRegistration, EveryTickedScannerInRowOrderEachWithItsOwnPasswordAndRe
     EXPECT_EQ(screen.contents[2].result, "");
 }
 
+TEST_F(BulkRegistration, EachFailedRowSaysWhyUnlessTheScannerDid)
+{
+    sim = std::make_unique<SimulatorProcess>(std::vector<std::string>{
+        "--no-mdns", "--scanner", "ip=127.0.0.2,password=pw,fault.delete.status=404", "--scanner",
+        "ip=127.0.0.4,password=pw"});
+    ASSERT_TRUE(sim->ready()) << sim->failure();
+    screen.contents[1].scannerData = scannerAt("127.0.0.9"); // nothing listens there
+    type(0, "pw");
+    type(1, "pw");
+    type(2, "wrong");
+    screen.btnBatchRegist->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !progressShown(); }, 20000));
+    const auto failure = [](const char* key, const std::string& reason) {
+        return LocalizedStrings::text("ResFailure") + "(" + LocalizedStrings::text(key) + reason + ")";
+    };
+    EXPECT_EQ(result(0),
+              failure("ErrorFailedToBulkRegistJob", " " + LocalizedStrings::format("ReasonHttpStatus", {"404"})));
+    EXPECT_EQ(result(1), failure("ErrorNoDetectScanner", " " + LocalizedStrings::text("ReasonRefused")));
+    EXPECT_EQ(result(2), failure("ErrorInvalidPassword", "")) << "the scanner answered: no request failed";
+}
+
 TEST_F(BulkRegistration, NothingTickedOnlyAlertsAndOneTickedRowClosesTheProgressWithItsRun)
 {
     startScanners();
@@ -254,12 +275,15 @@ TEST(BulkRegistrationDiscovery, EveryScannerFoundGetsATickedRowAndUpdateSearches
     EXPECT_TRUE(screen->passwordCell(1)->passwordtextfield->isPasswordHidden());
     EXPECT_TRUE(environment.alerts.empty());
 
+    // No answers during the next search: its worker wakes only at the end of each pass.
+    sim.Stop();
+    const int sockets = multicastDnsSockets();
     screen->btnUpdateList->click();
     EXPECT_EQ(screen->registertable->rowCount(), 0) << "emptied before the new search";
     ASSERT_TRUE(QTest::qWaitFor([&] { return screen->processAnimationWindow->isVisible(); }, 1000));
     // Closing the window during that search neither waits for it nor shows anything.
-    QTest::qWait(1000);
-    closeDuringTheSearch(window);
+    ASSERT_TRUE(waitUntilTheSearchListens(sockets));
+    closeDuringTheSearch(window, screen);
     EXPECT_FALSE(screen->processAnimationWindow->isVisible());
     EXPECT_TRUE(screen->contents.empty());
     EXPECT_TRUE(environment.alerts.empty());

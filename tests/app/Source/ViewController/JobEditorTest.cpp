@@ -163,7 +163,7 @@ TEST_F(JobEditor, AJobThatCannotBeSavedIsReportedAndNotListed)
     addJob();
     fs::create_directory(jobFile(2)); // something in the way of the job's file
     fill("Blocked", ColorMode::Color, FileFormat::Pdf, "\\\\srv\\in");
-    EXPECT_EQ(registerJob(), en("ErrorSaveJob"));
+    EXPECT_EQ(registerJob(), "Job 2 could not be saved: Is a directory.");
     EXPECT_EQ(shown(), editor()) << "the input stays, the user may try again";
     EXPECT_EQ(editor()->jobnametextfield->text(), "Blocked");
     EXPECT_EQ(list()->jobContents.size(), 1u);
@@ -183,6 +183,6 @@ TEST_F(JobEditor, AFailedChangeKeepsTheStoredJobListed)
     fs::remove(jobFile(1));
     fs::create_directory(jobFile(1));
     editor()->jobnametextfield->setText("After");
-    EXPECT_EQ(registerJob(), en("ErrorSaveJob"));
+    EXPECT_EQ(registerJob(), "Job 1 could not be saved: Is a directory.");
     EXPECT_EQ(list()->jobContents[0]->jobName(), "Before");
 }

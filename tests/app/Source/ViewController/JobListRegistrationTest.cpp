@@ -8,13 +8,19 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+#include <fstream>
+#include <regex>
+#include <sys/stat.h>
+
 #include "AppError.h"
+#include "ApplicationLog.h"
 #include "CustomButton.h"
 #include "CustomMaskView.h"
 #include "MainWindow.h"
 #include "PasswordDialogController.h"
 #include "ProcessAnimationController.h"
 #include "ProgressText.h"
+#include "RequestLog.h"
 #include "ResultMessage.h"
 #include "ScreenTestSupport.h"
 #include "VXContainerViewController.h"
@@ -109,7 +115,8 @@ TEST_F(JobListRegistration, CancelSendsNothingAndShowsNoProgress)
     startScanner();
     registerAll(std::nullopt);
     EXPECT_EQ(dialogs, 1);
-    QTest::qWait(200);
+    // The command has returned: a run would have been handed to the global queue by now.
+    EXPECT_EQ(DispatchQueue::global().pending(), 0u);
     EXPECT_TRUE(sim->Requests().empty());
     EXPECT_TRUE(environment.alerts.empty());
     EXPECT_FALSE(jobs->processAnimationWindow && jobs->processAnimationWindow->isVisible());
@@ -148,6 +155,45 @@ TEST_F(JobListRegistration, SuccessPutsEveryJobOnItsSlotWithThePassword)
         EXPECT_EQ(body.value("job_password", ""), "pw");
     }
     EXPECT_EQ(operationOf(requests.back()), "unlock");
+}
+
+TEST_F(JobListRegistration, TheRequestLogHoldsEveryRequestOfTheRunAndNoPassword)
+{
+    ScratchFolder state;
+    ::setenv("XDG_STATE_HOME", state.path().c_str(), 1);
+    ASSERT_TRUE(ApplicationLog::startRequestLog());
+    const std::string jobPassword = "job-secret-4K";
+    const std::string sharePassword = "share-secret-7Q";
+    auto job = store.save(1);
+    job->sendSetting()->setUserName("scan");
+    job->sendSetting()->setPassword(sharePassword);
+    SettingData::SaveSettings(job);
+    startScanner(",password=" + jobPassword);
+    registerAll(jobPassword);
+    awaitTheMessage();
+    RequestLog::stop();
+    EXPECT_EQ(environment.alerts, std::vector<std::string>{LocalizedStrings::text("FinishRegist")});
+
+    struct stat info {};
+    ASSERT_EQ(::stat(RequestLog::filePath().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    const std::regex line("\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}[+-]\\d{4} "
+                          "(GET|POST|PUT|DELETE) https://127\\.0\\.0\\.2/api/v1/[^ ]* -> 200 \\(\\d+ ms\\)");
+    std::ifstream log(RequestLog::filePath());
+    ::unsetenv("XDG_STATE_HOME");
+    std::size_t lines = 0;
+    for (std::string text; std::getline(log, text); ++lines) {
+        EXPECT_TRUE(std::regex_match(text, line)) << text;
+        EXPECT_EQ(text.find("secret"), std::string::npos) << text;
+    }
+    EXPECT_EQ(lines, 102u) << "identify, lock, 99 slots, unlock";
+    // The scanner did receive both passwords.
+    std::string received;
+    for (const auto& request : sim->Requests()) {
+        received += request.value("body", "");
+    }
+    EXPECT_NE(received.find(jobPassword), std::string::npos);
+    EXPECT_NE(received.find(sharePassword), std::string::npos);
 }
 
 TEST_F(JobListRegistration, ClosingTheWindowStopsTheRunAfterTheSlotUnderWayAndUnlocks)

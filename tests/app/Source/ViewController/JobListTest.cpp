@@ -150,7 +150,8 @@ TEST_F(JobList, AJobWhoseFileStaysStaysListed)
     fs::permissions(SettingData::userAppRootFolderPath(), fs::perms::owner_write, fs::perm_options::remove);
     list()->btnDeleteAllJob->click();
     fs::permissions(SettingData::userAppRootFolderPath(), fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(alerts, std::vector<std::string>{en("ErrorDeleteJob")});
+    EXPECT_EQ(alerts, std::vector<std::string>{"Job 1 could not be removed: Permission denied.\n"
+                                               "Job 2 could not be removed: Permission denied."});
     EXPECT_EQ(tileNumbers(), (Numbers{"1", "2"}));
 }
 

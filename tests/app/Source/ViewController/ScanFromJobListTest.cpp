@@ -124,10 +124,10 @@ TEST_F(ScanFromJobList, RefusedSettingsShowTheScannersOwnReason)
     EXPECT_EQ(logged(), std::vector<std::string>{"completion:result(-4400)"});
 }
 
-TEST_F(ScanFromJobList, AnUnreachableScannerIsReportedAsNotFound)
+TEST_F(ScanFromJobList, AnUnreachableScannerIsReportedAsNotFoundWithTheReason)
 {
     prepare("127.0.0.9"); // nothing listens there
     scan();
-    EXPECT_EQ(alerts, std::vector<std::string>{en("ErrorNoDetectScanner")});
+    EXPECT_EQ(alerts, std::vector<std::string>{en("ErrorNoDetectScanner") + " " + en("ReasonRefused")});
     EXPECT_FALSE(masked());
 }

@@ -210,7 +210,8 @@ TEST_F(ScannerListAddressCheck, AKnownNameAddsNothingAndShowsOnlyARecordOfTheSam
 TEST_F(ScannerListAddressCheck, NoAnswerFiltersByTheTextAndAlertsOnlyWithAnEmptyList)
 {
     search("127.0.0.9");
-    EXPECT_EQ(environment.alerts, std::vector<std::string>{LocalizedStrings::text("ErrorNoDetectScanner")});
+    EXPECT_EQ(environment.alerts, std::vector<std::string>{LocalizedStrings::text("ErrorNoDetectScanner") + " " +
+                                                           LocalizedStrings::text("ReasonRefused")});
     EXPECT_TRUE(screen.scannerContents.empty());
 
     knowThree();
@@ -272,11 +273,14 @@ TEST(ScannerListDiscovery, FindsTheScannersOfTheNetworkAndEachVisitStartsAfresh)
     EXPECT_FALSE(screen->mClient) << "the client lasts one visit";
 
     // The next visit forgets this one, and leaving during its search does not wait for the search.
+    // No answers during this search: its worker wakes only at the end of each pass.
+    sim.Stop();
+    const int sockets = multicastDnsSockets();
     jobs->discovery(nullptr);
     EXPECT_TRUE(screen->scannerContents.empty());
     EXPECT_TRUE(screen->processAnimationWindow->isVisible());
-    QTest::qWait(1500);
-    closeDuringTheSearch(window);
+    ASSERT_TRUE(waitUntilTheSearchListens(sockets));
+    closeDuringTheSearch(window, screen);
     EXPECT_FALSE(screen->processAnimationWindow->isVisible());
     EXPECT_TRUE(screen->scannerContents.empty());
     EXPECT_TRUE(environment.alerts.empty());

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <fstream>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "FWKVXSDK/MainThreadDispatcher.h"
 #include "MessagePresenter.h"
 #include "QtMainThread.h"
+#include "ViewController.h"
 
 // Runs the main loop until the work queue has nothing left to do.
 inline bool runUntilIdle(DispatchQueue& queue, int milliseconds = 20000)
@@ -54,14 +57,47 @@ inline QWidget* nextTabStop(QWidget* widget)
     return nullptr;
 }
 
-// Closes the window while a search runs, as the user would, and waits until
-// the work it leaves to other threads is done. Closing must not wait for the
-// search (about a second); it may take a fraction of that.
-inline void closeDuringTheSearch(QWidget& window)
+// The UDP sockets bound to the multicast DNS port in the test's network namespace.
+inline int multicastDnsSockets()
 {
-    QElapsedTimer closing;
-    closing.start();
+    std::ifstream table("/proc/net/udp");
+    std::string line;
+    std::getline(table, line); // the heading
+    int count = 0;
+    while (std::getline(table, line)) {
+        std::istringstream fields(line);
+        std::string slot;
+        std::string local;
+        fields >> slot >> local;
+        count += local.size() > 5 && local.compare(local.size() - 5, 5, ":14E9") == 0 ? 1 : 0;
+    }
+    return count;
+}
+
+// Waits until a search begun after `socketsBefore` was counted listens for
+// answers: from then on its worker waits in select, up to a second a pass
+// (unless answers wake it: stop the responders first), and closing lands in
+// the middle of the search.
+inline bool waitUntilTheSearchListens(int socketsBefore)
+{
+    return QTest::qWaitFor([&] { return multicastDnsSockets() > socketsBefore; }, 10000);
+}
+
+// Closes the window while the screen's search runs, as the user would, and
+// waits until the work it leaves to other threads is done. Closing must not
+// wait for the search: as the screen disappears, the search's end (until the
+// worker's pass in select ends) is still under way on another thread.
+inline void closeDuringTheSearch(QWidget& window, ViewController* searching)
+{
+    std::optional<std::size_t> leftToOtherThreads;
+    const auto watch = QObject::connect(searching, &ViewController::lifeCycle, [&](const QString& call) {
+        if (call == QStringLiteral("viewDidDisappear")) {
+            leftToOtherThreads = DispatchQueue::global().pending();
+        }
+    });
     window.close();
-    EXPECT_LT(closing.elapsed(), 250) << "closing waited for the search";
+    QObject::disconnect(watch);
+    ASSERT_TRUE(leftToOtherThreads) << "the screen did not disappear";
+    EXPECT_GT(*leftToOtherThreads, 0u) << "closing waited for the search";
     EXPECT_TRUE(runUntilIdle(DispatchQueue::global(), 5000)) << "the search's end waits off the main thread";
 }
