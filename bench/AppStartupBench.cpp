@@ -115,6 +115,7 @@ int main(int argc, char** argv)
     const auto data = std::filesystem::temp_directory_path() / ("vantix-startup-" + std::to_string(::getpid()));
     std::filesystem::create_directories(data / "fernwick-vantix");
     ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    useScratchConfig(data.string());
     saveNumberedJobs(jobs);
 
     const std::string display = ":" + std::to_string(200 + ::getpid() % 500);

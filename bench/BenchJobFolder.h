@@ -8,6 +8,14 @@
 #include "FWKVXSDK/JobFolder.h"
 #include "FWKVXSDK/SettingData.h"
 
+// What the programs keep between starts, and a preset job set, come from
+// folders below the benchmark's scratch folder: never the user's own.
+inline void useScratchConfig(const std::string& scratch)
+{
+    ::setenv("XDG_CONFIG_HOME", (scratch + "/config").c_str(), 1);
+    ::setenv("XDG_CONFIG_DIRS", (scratch + "/config-system").c_str(), 1);
+}
+
 // A scratch job folder for a benchmark (XDG_DATA_HOME points at it) holding a
 // realistic store: every third slot holds a job, the others are cleared.
 // Returns the scratch folder, empty when it could not be made.
@@ -18,6 +26,7 @@ inline std::string makeBenchJobFolder()
         return std::string();
     }
     ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
+    useScratchConfig(folder);
     JobFolder::ensureExists();
     for (int n = 1; n <= 99; n += 3) {
         auto job = std::make_shared<SettingData>();

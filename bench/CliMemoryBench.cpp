@@ -26,6 +26,8 @@ int main()
         return 1;
     }
     ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
+    ::setenv("XDG_CONFIG_DIRS", (folder + "/config-system").c_str(), 1);
 
     // One scanner for the single-scanner commands, three for bulk registration
     // (a scanner may be listed only once).

@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     }
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    useScratchConfig(QFile::encodeName(data.path()).toStdString());
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     JobFolder::ensureExists();

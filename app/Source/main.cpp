@@ -1,5 +1,6 @@
 // Fernwick Vantix: the desktop application.
 #include <QApplication>
+#include <QTimer>
 #include <syslog.h>
 
 #include "AlertPanel.h"
@@ -8,12 +9,12 @@
 #include "ApplicationWindows.h"
 #include "CommandLine.h"
 #include "DispatchQueue.h"
-#include "FWKVXSDK/JobFolder.h"
 #include "FirstFrameReport.h"
 #include "InfoDictionary.h"
 #include "LocalizedStrings.h"
 #include "MainWindow.h"
 #include "NamedImage.h"
+#include "PresetJobs.h"
 #include "QtMainThread.h"
 #include "QtTranslations.h"
 #include "RequestLog.h"
@@ -41,7 +42,9 @@ int main(int argc, char** argv)
     QtTranslations::install(QString::fromStdString(LocalizedStrings::language()));
     CommandLine::process(application);
     openlog("fernwick-vantix", LOG_PID, LOG_USER);
-    JobFolder::ensureExists();
+    // The first start on an account makes the job folder and takes the jobs an
+    // administrator prepared for it, before the job list reads the folder.
+    const auto start = PresetJobs::prepareJobFolder(JobBundleTransfer::Audience::Application);
     ApplicationLog::startRequestLog();
 
     QtMainThread::install();
@@ -56,6 +59,11 @@ int main(int argc, char** argv)
     FirstFrameReport::installIfRequested(&window);
     window.show();
     delegate.applicationDidFinishLaunching();
+    // A preset job set that was refused is reported over the window; one that
+    // was imported shows in the job list.
+    if (start.presetFound && !start.imported) {
+        QTimer::singleShot(0, &window, [report = start.report] { AlertPanel::showMessage(report); });
+    }
 
     const int status = application.exec();
     delegate.applicationWillTerminate();

@@ -1,10 +1,16 @@
-# bash completion for vantix(1): commands, options, keywords, and the job
-# numbers the job folder holds ("vantix jobs list"). Needs nothing from the
+# bash completion for vantix(1): commands, options, keywords, the job
+# numbers the job folder holds ("vantix jobs list") and the addresses of the
+# saved scanners ("vantix scanners list"). Needs nothing from the
 # bash-completion package, which loads it on demand.
 
 _vantix_job_numbers()
 {
     "${COMP_WORDS[0]}" jobs list 2>/dev/null | cut -f1
+}
+
+_vantix_saved_addresses()
+{
+    "${COMP_WORDS[0]}" scanners list 2>/dev/null | cut -f2
 }
 
 _vantix()
@@ -20,7 +26,7 @@ _vantix()
             *)
                 if [[ -z $command ]]; then
                     command=${COMP_WORDS[i]}
-                elif [[ $command == jobs && -z $verb ]]; then
+                elif [[ ($command == jobs || $command == scanners) && -z $verb ]]; then
                     verb=${COMP_WORDS[i]}
                 else
                     ((positionals++))
@@ -54,7 +60,7 @@ _vantix()
         --share-password-stdin"
     local files=""
     case $command in
-        "") words="jobs discover identify scan register bulk-register help --verbose --help --version" ;;
+        "") words="jobs discover identify scanners scan register bulk-register help --verbose --help --version" ;;
         jobs)
             case $verb in
                 "") words="list show add edit rm export import --help" ;;
@@ -68,10 +74,18 @@ _vantix()
             esac
             ;;
         discover | identify) words="--json --help" ;;
+        scanners)
+            case $verb in
+                "") words="list add rm --help" ;;
+                list) words="--json --help" ;;
+                add) words="--help" ;;
+                rm) words="--help"; ((positionals == 0)) && words+=" $(_vantix_saved_addresses)" ;;
+            esac
+            ;;
         scan) words="--scanner --job --json --help" ;;
         register) words="--scanner --plan --json --help" ;;
         bulk-register) words="--targets --parallel --plan --json --help" ;;
-        help) ((positionals == 0)) && words="jobs discover identify scan register bulk-register" ;;
+        help) ((positionals == 0)) && words="jobs discover identify scanners scan register bulk-register" ;;
     esac
     mapfile -t COMPREPLY < <(compgen -W "$words" -- "$cur")
     if [[ -n $files && $cur != -* ]]; then

@@ -3,8 +3,8 @@
 # option and keyword that "vantix --help" and each command's --help name is in
 # vantix's manual page and in its bash and zsh completions; every option of
 # fernwick-vantix --help and vantix-scanner-sim --help is in its manual page.
-# Then the bash completion is run: commands, keywords, and the job numbers of
-# the job folder.
+# Then the bash completion is run: commands, keywords, the job numbers of the
+# job folder and the addresses of the saved scanners.
 set -euo pipefail
 build="$1" source="$2"
 vantix="$build/tools/cli/vantix"
@@ -55,13 +55,18 @@ complete() {
 }
 export XDG_DATA_HOME="$(mktemp -d)"
 trap 'rm -rf "$XDG_DATA_HOME"' EXIT
+export XDG_CONFIG_HOME="$XDG_DATA_HOME/config" XDG_CONFIG_DIRS="$XDG_DATA_HOME/config-system"
+mkdir -p "$XDG_CONFIG_HOME/fernwick-vantix"
+printf '{"format":"fernwick-vantix-scanners","version":1,"scanners":[{"address":"192.0.2.7","name":"A:B:C"}]}' \
+  >"$XDG_CONFIG_HOME/fernwick-vantix/scanners.json"
 for name in One Two Three; do "$vantix" jobs add --name $name --path p >/dev/null; done
 "$vantix" jobs rm 2
-[ "$(complete "")" = "--help --verbose --version bulk-register discover help identify jobs register scan " ] ||
+[ "$(complete "")" = "--help --verbose --version bulk-register discover help identify jobs register scan scanners " ] ||
   fail "bash completion of the command: $(complete "")"
 [ "$(complete jobs add --color "")" = "Color Gray Monochrome " ] || fail "bash completion of --color: $(complete jobs add --color "")"
 [ "$(complete --verbose scan --job "")" = "1 3 " ] || fail "bash completion of --job: $(complete --verbose scan --job "")"
 [ "$(complete jobs show "")" = "--help --json 1 3 " ] || fail "bash completion of jobs show: $(complete jobs show "")"
 [ "$(complete jobs edit 3 --f)" = "--format " ] || fail "bash completion of jobs edit 3 --f: $(complete jobs edit 3 --f)"
+[ "$(complete scanners rm "")" = "--help 192.0.2.7 " ] || fail "bash completion of scanners rm: $(complete scanners rm "")"
 
 [ "$failures" -eq 0 ] && echo "help, manual pages and completions agree" || exit 1

@@ -3,6 +3,7 @@
 #include "JobsCommand.h"
 #include "LocalizedStrings.h"
 #include "RegisterCommands.h"
+#include "SavedScannerCommands.h"
 #include "ScanCommand.h"
 #include "ScannerCommands.h"
 #include "UsageError.h"
@@ -12,6 +13,7 @@ const CliCommands::Command kCommands[] = {
     {"jobs", "CliHelpJobs", true, JobsCommand::run},
     {"discover", "CliHelpDiscover", false, ScannerCommands::discover},
     {"identify", "CliHelpIdentify", false, ScannerCommands::identify},
+    {"scanners", "CliHelpScanners", false, SavedScannerCommands::run},
     {"scan", "CliHelpScan", true, ScanCommand::run},
     {"register", "CliHelpRegister", true, RegisterCommands::registerJobs},
     {"bulk-register", "CliHelpBulkRegister", true, RegisterCommands::bulkRegister},

@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <memory>
+#include <set>
+#include <thread>
 
 #include "FWKVXSDK/ScannerData.h"
 #include "FWKVXSDK/WebApiClient.h"
@@ -14,6 +16,8 @@
 #include "JobJson.h"
 #include "LocalizedStrings.h"
 #include "RequestFailureText.h"
+#include "SavedScannerCheck.h"
+#include "SavedScanners.h"
 
 namespace {
 // A search lasts about seven seconds; this only bounds a search that never completes.
@@ -31,13 +35,21 @@ int ScannerCommands::discover(const std::vector<std::string>& rest)
     const CliArguments arguments(rest, {{"--json", false}});
     arguments.allowNoMorePositionals(0);
 
+    // Saved scanners are asked who they are while discovery listens; a saved
+    // list that cannot be read is reported, and discovery goes on without it.
+    const auto saved = SavedScanners::load();
+    if (!saved.problem.empty()) {
+        CliOutput::error(saved.problem);
+    }
     bool succeeded = false;
     std::vector<std::shared_ptr<ScannerData>> scanners;
+    std::vector<std::shared_ptr<ScannerData>> answered;
     {
         // The loop is the main thread the search delivers its completion to; it
         // outlives the client, whose terminate ends the search's worker.
         CliMainLoop loop;
         WebApiClient client;
+        std::jthread asking([&] { answered = SavedScannerCheck::identify(client, saved.scanners); });
         const bool started = client.GetHostListWithCompletion(
             [&](bool result, std::vector<std::shared_ptr<ScannerData>> found) {
                 succeeded = result;
@@ -48,22 +60,34 @@ int ScannerCommands::discover(const std::vector<std::string>& rest)
             loop.run(kSearchLimit);
         }
         client.terminate();
+        asking.join();
     }
-    if (!succeeded || scanners.empty()) {
+    const auto savedList = SavedScanners::addresses(saved);
+    const std::set<std::string> savedAddresses(savedList.begin(), savedList.end());
+    scanners = SavedScannerCheck::merge(succeeded ? std::move(scanners) : decltype(scanners)(), answered);
+    if (scanners.empty()) {
         return noScanner();
     }
+    const auto isSaved = [&](const ScannerData& scanner) {
+        return savedAddresses.count(scanner.scannerIp().value_or(std::string())) != 0;
+    };
     if (arguments.has("--json")) {
         nlohmann::json array = nlohmann::json::array();
         for (const auto& scanner : scanners) {
-            array.push_back({{"scannerName", JobJson::text(scanner->scannerName())},
-                             {"scannerIp", JobJson::text(scanner->scannerIp())}});
+            nlohmann::json row{{"scannerName", JobJson::text(scanner->scannerName())},
+                               {"scannerIp", JobJson::text(scanner->scannerIp())}};
+            if (isSaved(*scanner)) {
+                row["saved"] = true;
+            }
+            array.push_back(std::move(row));
         }
         CliOutput::json(array);
         return ExitStatus::Success;
     }
     for (const auto& scanner : scanners) {
         CliOutput::line(CliOutput::printable(scanner->scannerName().value_or("")) + "\t" +
-                        CliOutput::printable(scanner->scannerIp().value_or("")));
+                        CliOutput::printable(scanner->scannerIp().value_or("")) +
+                        (isSaved(*scanner) ? "\t" + LocalizedStrings::text("CliLabelSaved") : ""));
     }
     return ExitStatus::Success;
 }

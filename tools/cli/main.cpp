@@ -6,7 +6,6 @@
 #include <syslog.h>
 #include <vector>
 
-#include "FWKVXSDK/JobFolder.h"
 #include "FWKVXSDK/SettingData.h"
 #include "FWKVXSDK/WebApiTrace.h"
 
@@ -15,6 +14,7 @@
 #include "ExitStatus.h"
 #include "LocalizedStrings.h"
 #include "MessagePresenter.h"
+#include "PresetJobs.h"
 #include "UsageError.h"
 
 namespace {
@@ -35,9 +35,18 @@ int dispatch(const std::string& name, const std::vector<std::string>& rest)
         CliOutput::line(LocalizedStrings::text(command.helpKey));
         return ExitStatus::Success;
     }
-    if (command.usesJobFolder && !JobFolder::ensureExists()) {
-        CliOutput::error(LocalizedStrings::format("CliErrorJobFolder", {SettingData::userAppRootFolderPath()}));
-        return ExitStatus::Failure;
+    if (command.usesJobFolder) {
+        // The first start on an account makes the job folder and takes the jobs
+        // an administrator prepared, if any; the report goes to standard error,
+        // so that it never mixes with a command's output.
+        const auto start = PresetJobs::prepareJobFolder(JobBundleTransfer::Audience::Tool);
+        if (!start.report.empty()) {
+            CliOutput::error(start.report);
+        }
+        if (!start.folderReady) {
+            CliOutput::error(LocalizedStrings::format("CliErrorJobFolder", {SettingData::userAppRootFolderPath()}));
+            return ExitStatus::Failure;
+        }
     }
     return command.run(rest);
 }

@@ -85,7 +85,8 @@ void SelectTableView::mousePressEvent(QMouseEvent* event)
 {
     const int row = rowAt(event->position().toPoint().y());
     QTableView::mousePressEvent(event);
-    if (row != -1 && mSelectDelegate) {
+    // The other buttons select the row for its context menu; only the primary one chooses.
+    if (row != -1 && mSelectDelegate && event->button() == Qt::LeftButton) {
         mSelectDelegate->tableView(this, row);
     }
 }

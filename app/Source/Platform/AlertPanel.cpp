@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <utility>
 
 #include "ApplicationWindows.h"
@@ -21,11 +22,19 @@ InstallableHook<bool(const MessageAlert&, const std::string&)>& questionHandler(
     return handler;
 }
 
-// Runs the box on the main thread; a box that cannot be shown any more (the
-// program is ending) counts as dismissed with its last button.
-bool runBox(const MessageAlert& alert, const std::string* cancelTitle)
+InstallableHook<int(const std::string&, const std::vector<std::string>&)>& choiceHandler()
 {
-    bool accepted = false;
+    static InstallableHook<int(const std::string&, const std::vector<std::string>&)> handler;
+    return handler;
+}
+
+// Runs the box on the main thread with the buttons (the first is the default)
+// and, when given, a cancel button; the index of the button chosen, -1 for
+// cancel. A box that cannot be shown any more (the program is ending) counts
+// as cancelled.
+int runBox(const MessageAlert& alert, const std::vector<std::string>& buttons, const std::string* cancelTitle)
+{
+    int chosen = -1;
     MainThreadDispatcher::RunAndWait([&] {
         QMessageBox box(ApplicationWindows::mainWindow());
         box.setWindowTitle(QGuiApplication::applicationDisplayName());
@@ -35,12 +44,15 @@ bool runBox(const MessageAlert& alert, const std::string* cancelTitle)
         if (!FwkUtilsMethod::isLTR_LayoutDirection()) {
             box.setLayoutDirection(Qt::RightToLeft);
         }
-        QPushButton* ok = box.addButton(QString::fromStdString(alert.buttonTitle), QMessageBox::AcceptRole);
+        std::vector<QPushButton*> pushButtons;
+        for (const auto& title : buttons) {
+            pushButtons.push_back(box.addButton(QString::fromStdString(title), QMessageBox::AcceptRole));
+        }
         if (cancelTitle) {
             QPushButton* cancel = box.addButton(QString::fromStdString(*cancelTitle), QMessageBox::RejectRole);
             box.setEscapeButton(cancel);
         }
-        box.setDefaultButton(ok);
+        box.setDefaultButton(pushButtons.front());
         // Without a headline Qt makes the box as narrow as its shortest line
         // allows, wrapping even a short message.
         if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
@@ -48,15 +60,16 @@ bool runBox(const MessageAlert& alert, const std::string* cancelTitle)
                           grid->rowCount(), 0, 1, grid->columnCount());
         }
         box.exec();
-        accepted = box.clickedButton() == ok;
+        const auto clicked = std::find(pushButtons.begin(), pushButtons.end(), box.clickedButton());
+        chosen = clicked == pushButtons.end() ? -1 : static_cast<int>(clicked - pushButtons.begin());
     });
-    return accepted;
+    return chosen;
 }
 } // namespace
 
 void AlertPanel::installAsPresenter()
 {
-    MessagePresenter::install([](const MessageAlert& alert) { runBox(alert, nullptr); });
+    MessagePresenter::install([](const MessageAlert& alert) { runBox(alert, {alert.buttonTitle}, nullptr); });
 }
 
 void AlertPanel::showMessage(const std::string& informativeText)
@@ -71,10 +84,25 @@ bool AlertPanel::askOkCancel(const std::string& informativeText)
     if (const auto handler = questionHandler().current()) {
         return handler(alert, cancel);
     }
-    return runBox(alert, &cancel);
+    return runBox(alert, {alert.buttonTitle}, &cancel) == 0;
+}
+
+int AlertPanel::choose(const std::string& informativeText, const std::vector<std::string>& buttons)
+{
+    if (const auto handler = choiceHandler().current()) {
+        return handler(informativeText, buttons);
+    }
+    const MessageAlert alert{LocalizedStrings::text(""), informativeText, buttons.front()};
+    const std::string cancel = LocalizedStrings::text("Cancel");
+    return runBox(alert, buttons, &cancel);
 }
 
 void AlertPanel::setQuestionHandler(Question handler)
 {
     questionHandler().install(std::move(handler));
+}
+
+void AlertPanel::setChoiceHandler(Choice handler)
+{
+    choiceHandler().install(std::move(handler));
 }

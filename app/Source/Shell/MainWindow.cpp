@@ -17,9 +17,11 @@
 #include "FwkUtilsMethod.h"
 #include "InfoDictionary.h"
 #include "InterfaceLocalizer.h"
+#include "JobBundleMenu.h"
 #include "LocalizedStrings.h"
 #include "LocalizedText.h"
 #include "RequestLog.h"
+#include "SessionSettings.h"
 #include "VXContainerViewController.h"
 #include "VXJobScanViewController.h"
 #include "ui_Main.h"
@@ -89,6 +91,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mUi(new Ui::MainW
     mContainer->loadViewIfNeeded();
     setMinimumSize(760, 560);
     connectMenuItems();
+    restoreSession();
 }
 
 MainWindow::~MainWindow()
@@ -128,6 +131,19 @@ void MainWindow::connectMenuItems()
     connect(mUi->actionClose, &QAction::triggered, this, &QWidget::close);
     connect(mUi->actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
     connect(mUi->actionShowRequestLog, &QAction::triggered, this, &MainWindow::showRequestLogFolder);
+    connect(mUi->actionExportJobs, &QAction::triggered, this, [this] { JobBundleMenu::exportJobs(this); });
+    connect(mUi->actionImportJobs, &QAction::triggered, this, [this] {
+        if (JobBundleMenu::importJobs(this)) {
+            mContainer->jobScanViewController->reloadJobs();
+        }
+    });
+    // The job set changes as a whole only while the job list shows it: an
+    // editor open on a job would otherwise save over what was imported.
+    connect(mUi->menuApplication, &QMenu::aboutToShow, this, [this] {
+        const bool jobListShown = shownJobList() != nullptr;
+        mUi->actionExportJobs->setEnabled(jobListShown);
+        mUi->actionImportJobs->setEnabled(jobListShown);
+    });
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, &MainWindow::openMainMenu);
 
@@ -192,6 +208,19 @@ void MainWindow::updateUndoItems()
     mUi->actionRedo->setEnabled(textField || (jobs && jobs->canRedoRemoval()));
 }
 
+void MainWindow::restoreSession()
+{
+    SessionSettings::restoreGeometry(*this);
+    // Shown as picked; nothing is sent until a scan or registration, which
+    // identify the scanner first.
+    VXJobScanViewController* jobList = mContainer->jobScanViewController;
+    if (const auto scanner = SessionSettings::lastScanner()) {
+        jobList->setRepresentedObject(CustomSegue::entry("scanner", scanner));
+    }
+    connect(jobList, &VXJobScanViewController::scannerPicked, this,
+            [](const std::shared_ptr<ScannerData>& scanner) { SessionSettings::rememberScanner(*scanner); });
+}
+
 void MainWindow::showAbout()
 {
     const QString version = QString::fromStdString(InfoDictionary::objectForKey("CFBundleShortVersionString").value_or(""));
@@ -232,6 +261,7 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    SessionSettings::saveGeometry(*this);
     if (mAppeared) {
         mAppeared = false;
         mContainer->viewWillDisappear();

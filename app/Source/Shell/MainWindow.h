@@ -30,6 +30,8 @@ protected:
 
 private:
     void connectMenuItems();
+    // The window's size and place and the scanner picked last, as the last run left them.
+    void restoreSession();
     void showAbout();
     void showHelp();
     // Opens the first menu of the menu bar, as F10 does on this desktop.

@@ -166,7 +166,9 @@ void VXJobRegisterViewController::discovery()
     makeProgressWindow("SearchScanner");
     const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
     const QPointer<VXJobRegisterViewController> self(this);
-    ScannerDiscovery::search(*mClient, run, [self](std::vector<std::shared_ptr<ScannerData>> scanners) {
+    // Saved scanners are listed too: a fleet spread over networks that the
+    // search does not reach is registered in one go all the same.
+    ScannerDiscovery::search(mClient, run, [self](ScannerDiscovery::Scanners scanners, const auto&) {
         if (!self) {
             return;
         }

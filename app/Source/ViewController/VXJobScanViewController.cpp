@@ -203,7 +203,17 @@ void VXJobScanViewController::setRepresentedObject(const RepresentedObject& obje
         currentScannerData = scanner;
         btnSelectScanner->setSelectedState(1);
         btnSelectScanner->setText(QString::fromStdString(scanner->scannerName().value_or(std::string())));
+        emit scannerPicked(scanner);
     }
+}
+
+void VXJobScanViewController::reloadJobs()
+{
+    jobContents = JobList::load();
+    collectionview->reloadData();
+    // A job set imported as a whole is no removal to undo.
+    mRemovals = JobRemovalHistory();
+    emit jobsChanged();
 }
 
 void VXJobScanViewController::addjob(QAbstractButton* sender)

@@ -39,6 +39,8 @@ public:
     void InitLanguage();
     // Takes over what another screen hands back: "addjob", "editjob", "scanner".
     void setRepresentedObject(const RepresentedObject& object) override;
+    // Reads the job store again, after the job set changed as a whole (an import).
+    void reloadJobs();
 
     // The grid's data source: one tile per job.
     int64_t collectionView(JobCollectionView* collectionView, int64_t numberOfItemsInSection) override;
@@ -67,6 +69,10 @@ public:
     std::unique_ptr<WindowController> processAnimation;
     QDialog* processAnimationWindow = nullptr;
     ProcessAnimationController* processAnimationView = nullptr;
+
+signals:
+    // A scanner was handed over and is now the picked one.
+    void scannerPicked(const std::shared_ptr<ScannerData>& scanner);
 
 public slots:
     void addjob(QAbstractButton* sender);

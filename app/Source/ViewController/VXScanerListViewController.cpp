@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStandardItemModel>
 #include <algorithm>
 
@@ -19,6 +20,8 @@
 #include "ProcessAnimationController.h"
 #include "ProgressRun.h"
 #include "RequestFailureText.h"
+#include "SavedScannerCheck.h"
+#include "SavedScanners.h"
 #include "ScannerAddress.h"
 #include "ScannerDiscovery.h"
 #include "SelectTableView.h"
@@ -82,6 +85,8 @@ void VXScanerListViewController::viewDidLoad()
     scanerlistview->verticalHeader()->hide();
     scanerlistview->verticalHeader()->setDefaultSectionSize(kRowHeight);
     scanerlistview->installEventFilter(this);
+    scanerlistview->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(scanerlistview, &QWidget::customContextMenuRequested, this, &VXScanerListViewController::showRowMenu);
     scannerContents.clear();
     scannerListShowContents.clear();
 
@@ -104,6 +109,7 @@ void VXScanerListViewController::viewWillAppear()
     mClient = std::make_shared<WebApiClient>();
     scannerContents.clear();
     scannerListShowContents.clear();
+    savedAddresses.clear();
     reloadData();
     KeyViewLoop::setLoop({backbutton, searchbutton, ipadressfeild, scanerlistview, backbutton});
 }
@@ -115,9 +121,10 @@ void VXScanerListViewController::viewDidAppear()
     const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
     backbutton->setFocus(Qt::OtherFocusReason);
     const QPointer<VXScanerListViewController> self(this);
-    ScannerDiscovery::search(*mClient, run, [self](ScannerList scanners) {
+    ScannerDiscovery::search(mClient, run, [self](ScannerList scanners, const std::set<std::string>& saved) {
         if (self) {
             self->scannerContents = std::move(scanners);
+            self->savedAddresses = saved;
             self->scannerListShowContents = self->filterNameScannerContents(self->ipadressfeild->text().toStdString());
             self->reloadData();
         }
@@ -181,8 +188,16 @@ QStandardItem* VXScanerListViewController::tableView(SelectTableView*, const std
     }
     const auto& scanner = scannerListShowContents[static_cast<std::size_t>(row)];
     auto* cell = new QStandardItem(QString::fromStdString(scanner->scannerName().value_or(std::string())));
-    cell->setIcon(NamedImage::imageNamed("ic_scanner.png"));
     cell->setEditable(false);
+    // A saved scanner is marked, and says where it was saved and how to forget it.
+    const bool saved = isSavedRow(row);
+    cell->setIcon(NamedImage::imageNamed(saved ? "ic_scanner_saved.png" : "ic_scanner.png"));
+    if (saved) {
+        const QString tip = QString::fromStdString(
+            LocalizedStrings::format("TipSavedScanner", {scanner->scannerIp().value_or(std::string())}));
+        cell->setToolTip(tip);
+        cell->setData(tip, Qt::AccessibleDescriptionRole);
+    }
     return cell;
 }
 
@@ -218,6 +233,10 @@ bool VXScanerListViewController::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == scanerlistview && event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.key() == Qt::Key_Delete) {
+            forgetScanner(selectedRow());
+            return true;
+        }
         tableView(scanerlistview, key, QString());
         // The space key has chosen (and left the screen); other keys select by typing.
         if (key.text().startsWith(QLatin1Char(' '))) {
@@ -259,7 +278,7 @@ void VXScanerListViewController::searchScanner(QAbstractButton*)
     const std::string typed = ipadressfeild->text().toStdString();
     // Only an IPv4 address is asked: other text would go into the request's URL as typed.
     if (!ScannerAddress::isDottedIPv4(typed)) {
-        finishSearch(false, nullptr);
+        finishSearch(false, false, nullptr);
         return;
     }
     const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
@@ -267,18 +286,28 @@ void VXScanerListViewController::searchScanner(QAbstractButton*)
     answer->setScannerIp(typed);
     const QPointer<VXScanerListViewController> self(this);
     DispatchQueue::global().async([run, client = mClient, answer, self] {
-        const bool found = client->GetScannerID(answer);
+        const auto answered = SavedScannerCheck::ask(*client, answer);
         run->finish([&] {
             run->close();
             if (self) {
-                self->finishSearch(found, answer);
+                self->finishSearch(answered != SavedScannerCheck::Answer::NoAnswer,
+                                   answered == SavedScannerCheck::Answer::Identified, answer);
             }
         });
     });
 }
 
-void VXScanerListViewController::finishSearch(bool found, const std::shared_ptr<ScannerData>& answer)
+void VXScanerListViewController::finishSearch(bool found, bool savable, const std::shared_ptr<ScannerData>& answer)
 {
+    // An address that answered with its identity is kept for the next visits.
+    std::string refusal;
+    if (savable) {
+        const std::string address = *answer->scannerIp();
+        refusal = SavedScanners::add(address, answer->scannerName().value_or(""));
+        if (refusal.empty()) {
+            savedAddresses.insert(address);
+        }
+    }
     if (found) {
         const auto known = std::find_if(scannerContents.begin(), scannerContents.end(), [&](const auto& scanner) {
             return scanner->scannerName() == answer->scannerName();
@@ -300,4 +329,47 @@ void VXScanerListViewController::finishSearch(bool found, const std::shared_ptr<
     const std::string text = ipadressfeild->text().toStdString();
     scannerListShowContents = found ? filterIpScannerContents(text) : filterNameScannerContents(text);
     reloadData();
+    if (!refusal.empty()) {
+        AlertPanel::showMessage(refusal);
+    }
+}
+
+bool VXScanerListViewController::isSavedRow(int64_t row) const
+{
+    return row >= 0 && row < numberOfRowsInTableView(scanerlistview) &&
+           savedAddresses.count(scannerListShowContents[static_cast<std::size_t>(row)]->scannerIp().value_or("")) != 0;
+}
+
+void VXScanerListViewController::forgetScanner(int64_t row)
+{
+    if (!isSavedRow(row)) {
+        return;
+    }
+    const auto scanner = scannerListShowContents[static_cast<std::size_t>(row)];
+    const std::string address = scanner->scannerIp().value_or("");
+    if (const auto refusal = SavedScanners::remove(address); !refusal.empty()) {
+        AlertPanel::showMessage(refusal);
+        return;
+    }
+    savedAddresses.erase(address);
+    scannerContents.erase(std::remove(scannerContents.begin(), scannerContents.end(), scanner), scannerContents.end());
+    scannerListShowContents = filterNameScannerContents(ipadressfeild->text().toStdString());
+    reloadData();
+}
+
+void VXScanerListViewController::showRowMenu(const QPoint& position)
+{
+    const int row = scanerlistview->rowAt(position.y());
+    if (row < 0) {
+        return;
+    }
+    scanerlistview->selectRow(row);
+    QMenu menu(scanerlistview);
+    if (!FwkUtilsMethod::isLTR_LayoutDirection()) {
+        menu.setLayoutDirection(Qt::RightToLeft);
+    }
+    QAction* forget = menu.addAction(localized("MenuForgetScanner"));
+    forget->setEnabled(isSavedRow(row));
+    connect(forget, &QAction::triggered, this, [this, row] { forgetScanner(row); });
+    menu.exec(scanerlistview->viewport()->mapToGlobal(position));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ class QDialog;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPoint;
 class QStandardItem;
 class QStandardItemModel;
 class SelectTableView;
@@ -60,12 +62,19 @@ public:
     // Back to the job list with the scanner of the row, when the row is shown.
     void transition(int64_t row, const std::string& identifier);
     using VXViewController::transition;
+    // The shown row's scanner is a saved one.
+    bool isSavedRow(int64_t row) const;
+    // Forgets the shown row's saved scanner: it leaves the saved scanners and
+    // this visit's list. Rows of scanners that are not saved stay.
+    void forgetScanner(int64_t row);
 
     // The client for discovery and address checks; one per visit.
     std::shared_ptr<WebApiClient> mClient;
     // Every scanner known in this visit, and the rows shown (the same records).
     ScannerList scannerContents;
     ScannerList scannerListShowContents;
+    // The addresses of the saved scanners, as this visit knows them.
+    std::set<std::string> savedAddresses;
     std::unique_ptr<WindowController> processAnimation;
     QDialog* processAnimationWindow = nullptr;
     ProcessAnimationController* processAnimationView = nullptr;
@@ -89,8 +98,10 @@ protected:
 
 private:
     void reloadData();
-    // The end of an address check, on the main thread.
-    void finishSearch(bool found, const std::shared_ptr<ScannerData>& answer);
+    // The end of an address check, on the main thread. An answer with an
+    // identity (savable) is also saved.
+    void finishSearch(bool found, bool savable, const std::shared_ptr<ScannerData>& answer);
+    void showRowMenu(const QPoint& position);
     int64_t selectedRow() const;
 
     Ui::VXScanerListViewController* mUi = nullptr;

@@ -36,7 +36,10 @@ public:
             ::setenv("DISPLAY", display.name().c_str(), 1);
             ::setenv("QT_QPA_PLATFORM", "xcb", 1);
             ::setenv("XDG_DATA_HOME", jobFolder.c_str(), 1);
-            ::setenv("XDG_RUNTIME_DIR", runtimeFolder.c_str(), 1);
+            // Its settings and logs go to the scratch folder too, not to the account's.
+            for (const char* folder : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_STATE_HOME"}) {
+                ::setenv(folder, runtimeFolder.c_str(), 1);
+            }
             ::setenv("LANGUAGE", "en", 1);
             ::setenv("LANG", "C.UTF-8", 1);
             // Under AddressSanitizer: leaks of the libraries, not of the program.

@@ -5,6 +5,19 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace {
+// What one case's main window kept (the picked scanner, saved scanners) is
+// gone before the next case, also when the cases run in one process.
+class ForgetKeptSettings : public ::testing::EmptyTestEventListener {
+public:
+    explicit ForgetKeptSettings(QString folder) : mFolder(std::move(folder)) {}
+    void OnTestEnd(const ::testing::TestInfo&) override { QDir(mFolder).removeRecursively(); }
+
+private:
+    QString mFolder;
+};
+} // namespace
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -16,12 +29,18 @@ int main(int argc, char** argv)
         QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     }
-    // Screens read the job folder when they load: never the user's own.
+    // Screens read the job folder when they load, and the main window what
+    // the last run kept: never the user's own, nor a preset job set of this machine.
     QTemporaryDir data;
-    if (data.isValid()) {
+    QTemporaryDir config;
+    if (data.isValid() && config.isValid()) {
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path() + QStringLiteral("/home")));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(config.path() + QStringLiteral("/system")));
     }
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(
+        new ForgetKeptSettings(config.path() + QStringLiteral("/home")));
     return RUN_ALL_TESTS();
 }

@@ -1,8 +1,12 @@
 // Jobs made in the application are the jobs the vantix tool lists, and the
-// other way round.
+// other way round; the application's job bundles are the tool's.
+
+#include <QAction>
+#include <QMenu>
 
 #include "CliProcess.h"
 #include "FWKVXSDK/EnumExtensions.h"
+#include "JobBundleMenu.h"
 #include "JobJson.h"
 #include "JobScreensFixture.h"
 
@@ -80,4 +84,58 @@ TEST_F(JobListingAgreement, JobsMadeWithTheToolAreListedAlikeOnTheScreen)
     EXPECT_EQ(listedByTheScreen(), tool);
     EXPECT_EQ(tile(1)->jobnametextfield->text().toStdString(), tool[1]["jobName"].get<std::string>());
     EXPECT_EQ(tool[1]["userName"], " u ");
+}
+
+TEST_F(JobListingAgreement, TheMenusExportAndImportJobBundlesByteForByteAsTheToolDoes)
+{
+    stored(1);
+    auto secret = stored(5, FileFormat::Tiff, "Photos");
+    secret->sendSetting()->setPassword("s3cret");
+    SettingData::SaveSettings(secret);
+    open();
+    QString chosen;
+    std::vector<std::string> choices;
+    int pick = 1;
+    JobBundleMenu::setFileChooser([&](JobBundleMenu::Purpose) { return chosen; });
+    AlertPanel::setChoiceHandler([&](const std::string& text, const std::vector<std::string>&) {
+        choices.push_back(text);
+        return pick;
+    });
+    const auto trigger = [&](const char* action, const std::string& file) {
+        chosen = QString::fromStdString(file);
+        emit window->findChild<QMenu*>("menuApplication")->aboutToShow();
+        auto* item = window->findChild<QAction*>(action);
+        ASSERT_TRUE(item->isEnabled());
+        item->trigger();
+    };
+    const auto bytes = [&](const char* name) { return readWholeFile(data.path() / name); };
+
+    trigger("actionExportJobs", (data.path() / "menu.json").string()); // with the passwords
+    ASSERT_EQ(runVantix({"jobs", "export", (data.path() / "tool.json").string(), "--with-passwords"}).status, 0);
+    EXPECT_EQ(bytes("menu.json"), bytes("tool.json"));
+    EXPECT_EQ(choices, std::vector<std::string>{en("QuestionExportPasswords")});
+    EXPECT_EQ(alerts.back(), LocalizedStrings::format("CliExported", {"2", (data.path() / "menu.json").string()}));
+
+    // Replacing the jobs by a bundle without passwords: the job list shows its set.
+    data.write("other.json", R"({"format":"fernwick-vantix-jobs","version":1,"withPasswords":false,"jobs":[)"
+                             R"({"jobNo":2,"jobName":"Letters","colorMode":"Gray","paperSize":"Letter",)"
+                             R"("resolution":"Dpi300","readingSurface":"BothSide","fileFormat":"Pdf",)"
+                             R"("destinationType":"ShareFolder","userName":"","sendPath":"\\\\srv\\letters"}]})");
+    trigger("actionImportJobs", (data.path() / "other.json").string());
+    EXPECT_EQ(choices.back(), en("QuestionImportReplace"));
+    EXPECT_EQ(tileNumbers(), std::vector<std::string>{"2"});
+    EXPECT_EQ(listedByTheScreen(), listedByTheTool());
+    EXPECT_EQ(alerts.back(), LocalizedStrings::format("CliImported", {"1", "2"}) + "\n\n" + en("AppImportNoPasswords"));
+    // No password left to carry: nothing asked. The same bytes as the tool's again.
+    trigger("actionExportJobs", (data.path() / "menu.json").string());
+    EXPECT_EQ(choices.size(), 2u);
+    ASSERT_EQ(runVantix({"jobs", "export", (data.path() / "tool.json").string()}).status, 0);
+    EXPECT_EQ(bytes("menu.json"), bytes("tool.json"));
+
+    // Only while the job list is shown: an editor open on a job would save over an import.
+    list()->btnAddJob->click();
+    emit window->findChild<QMenu*>("menuApplication")->aboutToShow();
+    EXPECT_FALSE(window->findChild<QAction*>("actionImportJobs")->isEnabled());
+    JobBundleMenu::setFileChooser(nullptr);
+    AlertPanel::setChoiceHandler(nullptr);
 }

@@ -313,11 +313,11 @@ TEST(ScannerDiscoverySearch, ASearchThatCannotStartEndsAsAFailedOneAtOnce)
     ScreenFlowEnvironment environment;
     VXScanerListViewController screen;
     screen.loadViewIfNeeded();
-    WebApiClient client;
-    client.terminate(); // its discovery manager is gone: no search would ever end
+    const auto client = std::make_shared<WebApiClient>();
+    client->terminate(); // its discovery manager is gone: no search would ever end
     const auto run = ProgressRun::show(&screen, screen.processAnimationWindow, screen.processAnimationView);
     bool found = false;
-    ScannerDiscovery::search(client, run, [&](VXScanerListViewController::ScannerList) { found = true; });
+    ScannerDiscovery::search(client, run, [&](ScannerDiscovery::Scanners, const auto&) { found = true; });
     EXPECT_FALSE(screen.processAnimationWindow->isVisible()) << "the progress window does not stay up for good";
     EXPECT_FALSE(found);
     EXPECT_EQ(environment.alerts, std::vector<std::string>{LocalizedStrings::text("ErrorNoDetectScanner")});

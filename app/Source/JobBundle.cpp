@@ -4,14 +4,13 @@
 #include <set>
 #include <string_view>
 
-#include <nlohmann/json.hpp>
-
 #include "FWKVXSDK/EnumExtensions.h"
 
 #include "LocalizedStrings.h"
+#include "VersionedJson.h"
 
 namespace {
-using Json = nlohmann::ordered_json;
+using Json = VersionedJson::Json;
 
 constexpr const char* kFormat = "fernwick-vantix-jobs";
 constexpr int64_t kHighestJobNo = 99;
@@ -79,30 +78,12 @@ std::string storedForm(const std::string& text)
     return SettingData::XMLData(probe);
 }
 
-// Reads one bundle's document; every fault names the place it was found.
+// Reads one bundle's document; every fault is a VersionedJson::Fault that
+// names the place it was found.
 class Reader {
 public:
-    explicit Reader(const std::string& name) : mName(name) {}
-
     JobBundle::Contents read(const Json& root) const
     {
-        if (!root.is_object() || !root.contains("format") || root["format"] != kFormat) {
-            throw JobBundle::Refused(LocalizedStrings::format("CliErrorBundleNotBundle", {mName}));
-        }
-        const Json& version = root.contains("version") ? root["version"] : Json();
-        if (!version.is_number_integer()) {
-            damaged("/version");
-        }
-        const bool newer = version.is_number_unsigned() ? version.get<uint64_t>() > JobBundle::kVersion
-                                                         : version.get<int64_t>() > JobBundle::kVersion;
-        if (newer) {
-            throw JobBundle::Refused(LocalizedStrings::format(
-                "CliErrorBundleNewer", {mName, version.dump(), std::to_string(JobBundle::kVersion)}));
-        }
-        if (version.get<int64_t>() < 1) {
-            damaged("/version");
-        }
-        onlyKeys(root, std::vector<std::string>(std::begin(kTopKeys), std::end(kTopKeys)), "");
         JobBundle::Contents contents;
         const Json& withPasswords = root.at("withPasswords");
         if (!withPasswords.is_boolean()) {
@@ -125,24 +106,7 @@ public:
     }
 
 private:
-    [[noreturn]] void damaged(const std::string& place) const
-    {
-        throw JobBundle::Refused(LocalizedStrings::format("CliErrorBundleDamaged", {mName, place}));
-    }
-
-    void onlyKeys(const Json& object, const std::vector<std::string>& keys, const std::string& place) const
-    {
-        for (const std::string& key : keys) {
-            if (!object.contains(key)) {
-                damaged(place + "/" + key);
-            }
-        }
-        for (const auto& [key, value] : object.items()) {
-            if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
-                damaged(place + "/" + key);
-            }
-        }
-    }
+    [[noreturn]] static void damaged(const std::string& place) { VersionedJson::damaged(place); }
 
     // A text the job file keeps exactly: nothing that the file would have to
     // replace (control characters, U+FFFE, U+FFFF).
@@ -161,9 +125,6 @@ private:
 
     std::shared_ptr<SettingData> readJob(const Json& object, bool withPassword, const std::string& place) const
     {
-        if (!object.is_object()) {
-            damaged(place);
-        }
         std::vector<std::string> keys{"jobNo", "jobName", "userName", "sendPath"};
         for (const Setting& setting : kSettings) {
             keys.emplace_back(setting.key);
@@ -171,7 +132,7 @@ private:
         if (withPassword) {
             keys.emplace_back("password");
         }
-        onlyKeys(object, keys, place);
+        VersionedJson::onlyMembers(object, keys, place);
 
         auto job = std::make_shared<SettingData>();
         const Json& number = object.at("jobNo");
@@ -196,8 +157,6 @@ private:
         }
         return job;
     }
-
-    const std::string& mName;
 };
 } // namespace
 
@@ -216,16 +175,24 @@ std::string JobBundle::write(const std::vector<std::shared_ptr<SettingData>>& jo
 
 JobBundle::Contents JobBundle::read(const std::string& bytes, const std::string& name)
 {
-    // Values nested deeper than any bundle's are dropped while parsing, so a
-    // hostile file cannot build a deep tree; the reader then finds them missing.
-    const Json::parser_callback_t flatEnough = [](int depth, Json::parse_event_t, Json&) {
-        return depth <= kDeepestLevel;
-    };
-    Json root;
+    using Fault = VersionedJson::Fault;
     try {
-        root = Json::parse(bytes, flatEnough);
-    } catch (const Json::parse_error& error) {
-        throw Refused(LocalizedStrings::format("CliErrorBundleSyntax", {name, std::to_string(error.byte)}));
+        const Json root = VersionedJson::read(bytes, kFormat, kVersion,
+                                              std::vector<std::string>(std::begin(kTopKeys), std::end(kTopKeys)),
+                                              kDeepestLevel);
+        return Reader().read(root);
+    } catch (const Fault& fault) {
+        switch (fault.kind) {
+        case Fault::Kind::Syntax:
+            throw Refused(LocalizedStrings::format("CliErrorBundleSyntax", {name, fault.detail}));
+        case Fault::Kind::Foreign:
+            throw Refused(LocalizedStrings::format("CliErrorBundleNotBundle", {name}));
+        case Fault::Kind::Newer:
+            throw Refused(
+                LocalizedStrings::format("CliErrorBundleNewer", {name, fault.detail, std::to_string(kVersion)}));
+        case Fault::Kind::Damaged:
+            break;
+        }
+        throw Refused(LocalizedStrings::format("CliErrorBundleDamaged", {name, fault.detail}));
     }
-    return Reader(name).read(root);
 }
