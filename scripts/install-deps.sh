@@ -25,6 +25,10 @@ packages=(
   # A private X server with a window manager, and keys pressed as a user does,
   # for the test that closes the application's window through the window manager.
   xvfb openbox xdotool libxcb1-dev
+  # The accessibility tests: a private session bus (dbus-run-session), the
+  # accessibility bus and its registry (at-spi2-core), and an AT-SPI client as
+  # a screen reader is one (python3-pyatspi).
+  dbus at-spi2-core python3-pyatspi
 )
 
 missing=()
