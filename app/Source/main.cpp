@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <syslog.h>
 
+#include "AccessibleFactory.h"
 #include "AlertPanel.h"
 #include "AppDelegate.h"
 #include "ApplicationLog.h"
@@ -14,6 +15,7 @@
 #include "LocalizedStrings.h"
 #include "MainWindow.h"
 #include "NamedImage.h"
+#include "PasswordEventFilter.h"
 #include "PresetJobs.h"
 #include "QtMainThread.h"
 #include "QtTranslations.h"
@@ -31,7 +33,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("fernwick-vantix"));
     QApplication::setApplicationVersion(
         QString::fromStdString(*InfoDictionary::objectForKey("CFBundleShortVersionString")));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(AppDelegate::kApplicationName));
+    // No display name: Qt would add it to every window's title, which names
+    // the product itself (WindowTitle).
     // The application id: the name of the desktop entry, the icon and the metadata.
     QApplication::setDesktopFileName(QString::fromStdString(*InfoDictionary::objectForKey("CFBundleIdentifier")));
     QApplication::setWindowIcon(NamedImage::imageNamed(QStringLiteral("fernwick-vantix.png")));
@@ -49,6 +52,10 @@ int main(int argc, char** argv)
 
     QtMainThread::install();
     AlertPanel::installAsPresenter();
+    // What a screen reader is told: the application's own views described,
+    // and no character typed into a password field.
+    AccessibleFactory::install();
+    PasswordEventFilter::install();
 
     MainWindow window;
     ApplicationWindows::setMainWindow(&window);

@@ -1,5 +1,6 @@
 #include "JobCollectionView.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -118,21 +119,53 @@ void JobCollectionView::selectItem(int64_t index)
         return;
     }
     if (index != mSelected) {
-        if (JobCollectionViewItem* previous = itemAtIndex(mSelected)) {
+        JobCollectionViewItem* previous = itemAtIndex(mSelected);
+        if (previous) {
             previous->setSelected(false);
         }
         mSelected = index;
         item->setSelected(true);
+        announceSelection(previous, item);
     }
     ensureWidgetVisible(item, 0, 0);
 }
 
 void JobCollectionView::deselectAll()
 {
-    if (JobCollectionViewItem* previous = itemAtIndex(mSelected)) {
+    JobCollectionViewItem* previous = itemAtIndex(mSelected);
+    if (previous) {
         previous->setSelected(false);
     }
     mSelected = -1;
+    announceSelection(previous, nullptr);
+}
+
+void JobCollectionView::announceSelection(JobCollectionViewItem* previous, JobCollectionViewItem* current)
+{
+    if (!QAccessible::isActive() || previous == current) {
+        return;
+    }
+    if (previous) {
+        QAccessibleEvent removed(previous->accessibleItem(), QAccessible::SelectionRemove);
+        QAccessible::updateAccessibility(&removed);
+    }
+    if (current) {
+        QAccessibleEvent selected(current->accessibleItem(), QAccessible::Selection);
+        QAccessible::updateAccessibility(&selected);
+    }
+    QAccessibleEvent within(this, QAccessible::SelectionWithin);
+    QAccessible::updateAccessibility(&within);
+    if (current && hasFocus()) {
+        announceFocus();
+    }
+}
+
+void JobCollectionView::announceFocus()
+{
+    if (JobCollectionViewItem* item = itemAtIndex(mSelected); item && QAccessible::isActive()) {
+        QAccessibleEvent focus(item->accessibleItem(), QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void JobCollectionView::setEmptyText(const QString& text)
@@ -344,6 +377,16 @@ void JobCollectionView::focusInEvent(QFocusEvent* event)
 {
     QScrollArea::focusInEvent(event);
     update();
+    // Qt tells of the grid's own focus after this handler: the selected tile's
+    // comes after that, so that a screen reader names the job.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) {
+                announceFocus();
+            }
+        },
+        Qt::QueuedConnection);
     // Coming back with Shift-Tab from the view after the grid: the last stop
     // inside it comes first, as Tab left it last.
     if (event->reason() == Qt::BacktabFocusReason && !mMovingInside) {

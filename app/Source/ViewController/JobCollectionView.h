@@ -41,7 +41,8 @@ public:
 // loop: Tab never walks through the tiles. From the grid it goes on to the
 // selected tile's edit and remove buttons, if a tile is selected, and then
 // leaves the grid for the next view of the loop; Shift-Tab takes the same
-// stops the other way round.
+// stops the other way round. Assistive technology sees a list whose items are
+// the tiles (AccessibleJobGrid), told of each change of the selection.
 class JobCollectionView : public QScrollArea {
     Q_OBJECT
 public:
@@ -101,6 +102,10 @@ private:
     // The next view of the window's keyboard loop outside the grid.
     QWidget* keyViewOutside(bool next);
     int64_t indexOfItemAt(const QPoint& contentPosition) const;
+    // Tells assistive technology of a change of the selected tile, and of the
+    // focus on it while the grid has the keyboard focus.
+    void announceSelection(JobCollectionViewItem* previous, JobCollectionViewItem* current);
+    void announceFocus();
 
     JobCollectionViewDataSource* mDataSource = nullptr;
     QHash<QString, std::function<JobCollectionViewItem*()>> mFactories;

@@ -5,6 +5,7 @@
 #include "FwkUtilsMethod.h"
 #include "JobCollectionButton.h"
 #include "JobItemBackgroundView.h"
+#include "LocalizedStrings.h"
 #include "ResponderChain.h"
 #include "ui_JobCollectionViewItem.h"
 
@@ -40,6 +41,22 @@ void JobCollectionViewItem::setSelected(bool flag)
 {
     highlighted = flag;
     jobbackgroundview->setHighlight(highlighted);
+}
+
+void JobCollectionViewItem::describeJob(const QString& number, const QString& name, const QString& format)
+{
+    const auto text = [&](const char* key, std::vector<std::string> values) {
+        return QString::fromStdString(LocalizedStrings::format(key, values));
+    };
+    jobbackgroundview->setAccessibleName(
+        text("AccessibleJobTile", {number.toStdString(), name.toStdString(), format.toStdString()}));
+    editbutton->setAccessibleName(text("AccessibleEditThisJob", {number.toStdString(), name.toStdString()}));
+    removebutton->setAccessibleName(text("AccessibleRemoveThisJob", {number.toStdString(), name.toStdString()}));
+}
+
+QWidget* JobCollectionViewItem::accessibleItem() const
+{
+    return jobbackgroundview;
 }
 
 void JobCollectionViewItem::editjobItem(QAbstractButton* sender)

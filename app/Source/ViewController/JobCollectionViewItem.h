@@ -26,6 +26,12 @@ public:
     void viewDidLoad() override;
     // Mirrors the selection on the card.
     void setSelected(bool flag);
+    // What assistive technology reads for the tile ("Job 3, Invoices, PDF")
+    // and for its buttons ("Edit job 3, Invoices").
+    void describeJob(const QString& number, const QString& name, const QString& format);
+    // The view that stands for the tile in the accessibility tree: its card,
+    // which is drawn selected (AccessibleJobTile).
+    QWidget* accessibleItem() const;
 
     // Mirrors the selection.
     bool highlighted = false;

@@ -90,6 +90,7 @@ void VXJobCreateViewController::viewDidAppear()
 
 void VXJobCreateViewController::InitLanguage()
 {
+    setWindowTitle(localized("ScreenJobEditor"));
     labelBackPage->setText(localized("Back"));
     labelJob->setText(localized("LabelJob"));
     labelScanSettings->setText(localized("LabelScanSettings"));
@@ -109,17 +110,6 @@ void VXJobCreateViewController::InitLanguage()
     labelSendPath->setText(localized("LabelSendPath"));
     // It stores the job here; "Register" is the word of the screens that talk to scanners.
     scanbutton->setText(localized("CreateJob"));
-    // Fields and lists read out under their captions.
-    const std::pair<QWidget*, const char*> named[] = {
-        {jobnametextfield, "LabelJob"},           {colormodepopupbutton, "ColorMode"},
-        {papersizepopupbutton, "PaperSize"},      {resolutionpopupbutton, "Resolution"},
-        {readingsurfacepopupbutton, "ReadingSurface"}, {fileformatpopupbutton, "FileFormat"},
-        {usernametextfield, "LabelUser"},         {passwordtextfield, "LabelPassword"},
-        {sendpathtextfield, "LabelSendPath"},
-    };
-    for (const auto& [control, key] : named) {
-        control->setAccessibleName(localized(key));
-    }
 }
 
 void VXJobCreateViewController::setRepresentedObject(const RepresentedObject& object)

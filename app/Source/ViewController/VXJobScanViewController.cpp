@@ -120,6 +120,7 @@ void VXJobScanViewController::viewDidAppear()
 
 void VXJobScanViewController::InitLanguage()
 {
+    setWindowTitle(localized("ScreenJobList"));
     labelPageTitle->setText(localized("TitleScanAppJob"));
     labelSelectScanner->setText(localized("TitleSelectScanner"));
     btnSelectScanner->setText(localized("SelectScanner"));
@@ -149,18 +150,17 @@ JobCollectionViewItem* VXJobScanViewController::collectionView(JobCollectionView
     QLabel* nameField = item->jobnametextfield;
     nameField->setText(nameField->fontMetrics().elidedText(name, Qt::ElideRight, nameField->width()));
     nameField->setToolTip(name);
+    const auto keyword = FileFormatTable().stringFromEnum(job.fileFormat());
+    const QString format = QString::fromStdString(LocalizedStrings::text(keyword ? *keyword : std::string()));
     const QString picture = formatPictureName(job.fileFormat());
     if (!picture.isEmpty()) {
         QLabel* image = item->formatimageview;
         image->setPixmap(formatPicture(mFormatPictures, picture, image->size(), devicePixelRatioF()));
-        const auto keyword = FileFormatTable().stringFromEnum(job.fileFormat());
-        image->setAccessibleName(QString::fromStdString(LocalizedStrings::text(keyword ? *keyword : std::string())));
+        image->setAccessibleName(format);
     }
     item->editbutton->setEventState(1);
     item->removebutton->setEventState(1);
-    // Every tile has the two buttons: their names say which job they act on.
-    item->editbutton->setAccessibleName(localized("AccessibleEditJob") + QStringLiteral(" ") + number);
-    item->removebutton->setAccessibleName(localized("AccessibleRemoveJob") + QStringLiteral(" ") + number);
+    item->describeJob(number, name, format);
     return item;
 }
 
@@ -357,7 +357,7 @@ void VXJobScanViewController::scanjob(QAbstractButton*)
 
     // Closing the window during the scan stops it after the request under way
     // and unlocks the scanner.
-    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
+    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView, "WindowScanning");
     if (processAnimationView) {
         processAnimationView->setProgressText(localized("Scanning"));
     }

@@ -80,7 +80,7 @@ TEST_F(JobEditor, ListsTheKeywordsInTableOrderAndShowsTheHandedOverJob)
     EXPECT_EQ(editor()->usernametextfield->text(), "scan");
     EXPECT_EQ(editor()->passwordtextfield->text(), "pw");
     EXPECT_EQ(editor()->passwordtextfield->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(editor()->colormodepopupbutton->accessibleName().toStdString(), en("ColorMode"));
+    EXPECT_EQ(editor()->labelColorMode->buddy(), editor()->colormodepopupbutton) << "read out under its caption";
 
     // Back without saving, by Escape as by the back button; the next new job
     // starts from a clean form.
