@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <algorithm>
 
 #include "FwkUtilsMethod.h"
@@ -73,7 +74,11 @@ void CustomButton::paintEvent(QPaintEvent*)
 
     const QFontMetricsF metrics(font());
     const QString title = text();
-    const QSizeF titleSize(metrics.horizontalAdvance(title), metrics.height());
+    // The "&" before the access letter is not drawn; the letter is underlined
+    // where the style underlines access letters.
+    const int accessLetter =
+        style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this) ? Qt::TextShowMnemonic : Qt::TextHideMnemonic;
+    const QSizeF titleSize(metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, title).width(), metrics.height());
     const ContentLayout layout = layoutContents(size(), titleSize, !icon().isNull(), mIsLTR);
     if (!layout.image.isNull()) {
         icon().paint(&painter, layout.image.toRect(), Qt::AlignCenter, iconMode());
@@ -82,6 +87,6 @@ void CustomButton::paintEvent(QPaintEvent*)
     painter.setFont(font());
     // The title in its own writing direction, whatever the language of the screens.
     painter.setLayoutDirection(title.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
-    painter.drawText(QPointF(layout.title.x(), layout.title.y() + metrics.ascent()), title);
+    painter.drawText(layout.title, Qt::AlignCenter | Qt::TextSingleLine | accessLetter, title);
     drawFocusRing(painter, std::max(mCornerRadius, 3.0));
 }

@@ -12,6 +12,7 @@
 #include "FWKVXSDK/MainThreadDispatcher.h"
 #include "FwkUtilsMethod.h"
 #include "LocalizedStrings.h"
+#include "WindowTitle.h"
 
 namespace {
 constexpr int kMinimumWidth = 340;
@@ -37,7 +38,7 @@ int runBox(const MessageAlert& alert, const std::vector<std::string>& buttons, c
     int chosen = -1;
     MainThreadDispatcher::RunAndWait([&] {
         QMessageBox box(ApplicationWindows::mainWindow());
-        box.setWindowTitle(QGuiApplication::applicationDisplayName());
+        WindowTitle::set(&box, QString());
         box.setIcon(QMessageBox::NoIcon);
         box.setText(QString::fromStdString(alert.headline));
         box.setInformativeText(QString::fromStdString(alert.informativeText));

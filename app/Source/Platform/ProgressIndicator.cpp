@@ -8,9 +8,11 @@ namespace {
 constexpr int kSpokes = 12;
 }
 
-ProgressIndicator::ProgressIndicator(QWidget* parent) : QWidget(parent)
+ProgressIndicator::ProgressIndicator(QWidget* parent) : QProgressBar(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    setRange(0, 0);
+    setTextVisible(false);
 }
 
 void ProgressIndicator::startAnimation()

@@ -41,7 +41,6 @@ std::unique_ptr<WindowController> windowAround(ViewController* content, Qt::Wind
     // Loaded inside its window, so that the content can reach the window at once.
     content->loadViewIfNeeded();
     window->setFixedSize(content->size());
-    window->setWindowTitle(content->windowTitle());
     return std::make_unique<WindowController>(window, content);
 }
 } // namespace

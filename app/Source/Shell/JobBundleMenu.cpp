@@ -11,6 +11,7 @@
 #include "JobBundleTransfer.h"
 #include "LocalizedStrings.h"
 #include "LocalizedText.h"
+#include "WindowTitle.h"
 
 namespace {
 using Audience = JobBundleTransfer::Audience;
@@ -27,7 +28,8 @@ QString chooseFile(QWidget* parent, JobBundleMenu::Purpose purpose)
         return chooser(purpose);
     }
     const bool exporting = purpose == JobBundleMenu::Purpose::Export;
-    QFileDialog dialog(parent, localized(exporting ? "DialogExportJobs" : "DialogImportJobs"), QDir::homePath());
+    QFileDialog dialog(parent, QString(), QDir::homePath());
+    WindowTitle::set(&dialog, localized(exporting ? "DialogExportJobs" : "DialogImportJobs"));
     dialog.setNameFilters({localized("BundleFileFilter"), localized("AllFilesFilter")});
     dialog.setAcceptMode(exporting ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(exporting ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -24,6 +24,7 @@
 #include "SessionSettings.h"
 #include "VXContainerViewController.h"
 #include "VXJobScanViewController.h"
+#include "WindowTitle.h"
 #include "ui_Main.h"
 
 namespace {
@@ -226,7 +227,7 @@ void MainWindow::showAbout()
     const QString version = QString::fromStdString(InfoDictionary::objectForKey("CFBundleShortVersionString").value_or(""));
     const QString copyright = QString::fromStdString(InfoDictionary::objectForKey("NSHumanReadableCopyright").value_or(""));
     QMessageBox box(this);
-    box.setWindowTitle(mUi->actionAbout->iconText());
+    WindowTitle::set(&box, mUi->actionAbout->iconText());
     box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
     showInformation(box, QString::fromUtf8(AppDelegate::kApplicationName),
                     localized("TextVersion") + QStringLiteral(" ") + version + QStringLiteral("\n") +
@@ -236,8 +237,7 @@ void MainWindow::showAbout()
 void MainWindow::showHelp()
 {
     QMessageBox box(this);
-    // The window adds the application's name to the title itself.
-    box.setWindowTitle(mUi->menuHelp->menuAction()->iconText());
+    WindowTitle::set(&box, mUi->menuHelp->menuAction()->iconText());
     showInformation(box, mUi->actionHelp->iconText(), localized("HelpText"));
 }
 

@@ -5,6 +5,7 @@
 
 #include "FwkUtilsMethod.h"
 #include "LocalizedStrings.h"
+#include "WindowTitle.h"
 #include "ui_PasswordDialog.h"
 
 PasswordDialogController::PasswordDialogController(QWidget* parent) : ViewController(parent) {}
@@ -45,7 +46,7 @@ void PasswordDialogController::InitLanguage()
     labelMessagePassword->setText(QString::fromStdString(LocalizedStrings::text("MessagePassword")));
     btnOK->setText(QString::fromStdString(LocalizedStrings::text("OK")));
     btnCancel->setText(QString::fromStdString(LocalizedStrings::text("Cancel")));
-    window()->setWindowTitle(labelPassword->text());
+    WindowTitle::set(window(), labelPassword->text());
 }
 
 void PasswordDialogController::showScanner(const std::string& name, const std::string& address)

@@ -51,6 +51,8 @@ void ProcessAnimationController::setProgressText(const QString& text)
 {
     loadViewIfNeeded();
     labelProcess->setText(text);
+    // What the indicator is busy with, for assistive technology.
+    indicator->setAccessibleName(text);
 }
 
 QString ProcessAnimationController::progressText() const

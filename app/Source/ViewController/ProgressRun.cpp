@@ -3,14 +3,17 @@
 #include <QDialog>
 
 #include "FWKVXSDK/MainThreadDispatcher.h"
+#include "LocalizedText.h"
 #include "ProcessAnimationController.h"
 #include "ProgressText.h"
 #include "ViewController.h"
+#include "WindowTitle.h"
 
 std::shared_ptr<ProgressRun> ProgressRun::show(ViewController* screen, QDialog* progressWindow,
-                                               ProcessAnimationController* progressView)
+                                               ProcessAnimationController* progressView, const char* purposeKey)
 {
     std::shared_ptr<ProgressRun> run(new ProgressRun);
+    WindowTitle::set(progressWindow, localized(purposeKey));
     run->mWindow = progressWindow;
     run->mView = progressView;
     run->mPresentation = ProgressWindowPresenter::show(screen ? screen->window() : nullptr, progressWindow);

@@ -25,10 +25,11 @@ class ViewController;
 // Made and closed on the main thread; the worker side may be used from any thread.
 class ProgressRun : public std::enable_shared_from_this<ProgressRun> {
 public:
-    // Shows the progress window over the screen's window; the operation is
-    // abandoned when the screen is about to disappear before it is closed.
+    // Shows the progress window over the screen's window, titled by what the
+    // operation does (the text for the key); the operation is abandoned when
+    // the screen is about to disappear before it is closed.
     static std::shared_ptr<ProgressRun> show(ViewController* screen, QDialog* progressWindow,
-                                             ProcessAnimationController* progressView);
+                                             ProcessAnimationController* progressView, const char* purposeKey);
     ~ProgressRun();
     ProgressRun(const ProgressRun&) = delete;
     ProgressRun& operator=(const ProgressRun&) = delete;

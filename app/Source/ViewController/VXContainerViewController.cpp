@@ -8,6 +8,7 @@
 #include "VXJobScanViewController.h"
 #include "VXScanerListViewController.h"
 #include "VXVersionViewController.h"
+#include "WindowTitle.h"
 
 namespace {
 template <typename Screen>
@@ -139,6 +140,10 @@ void VXContainerViewController::addContentViewController(VXViewController* scree
     addChildViewController(screen);
     screen->setParent(this);
     screen->show();
+    // The window names the screen shown: assistive technology reads it out as it changes.
+    if (QWidget* window = this->window(); window != this) {
+        WindowTitle::set(window, screen->windowTitle());
+    }
     if (appearing) {
         screen->viewDidAppear();
     }

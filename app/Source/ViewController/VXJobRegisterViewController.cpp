@@ -23,6 +23,7 @@
 #include "ScanButton.h"
 #include "ScannerDiscovery.h"
 #include "SelectTableCellView.h"
+#include "StatusLine.h"
 #include "ToolbarButton.h"
 #include "WindowController.h"
 #include "ui_JobRegister.h"
@@ -62,6 +63,7 @@ void VXJobRegisterViewController::loadView()
     registertable = mUi->registertable;
     btnBatchRegist = mUi->btnBatchRegist;
     btnUpdateList = mUi->btnUpdateList;
+    statusLine = mUi->statusLine;
     connect(closebutton, &QPushButton::clicked, this, [this] { goback(closebutton); });
     backOnEscape(closebutton);
     connect(btnBatchRegist, &QPushButton::clicked, this, [this] { registerjob(btnBatchRegist); });
@@ -104,7 +106,8 @@ void VXJobRegisterViewController::viewDidLoad()
 
 void VXJobRegisterViewController::InitLanguage()
 {
-    btnBatchRegist->setText(localized("RegistJob"));
+    setWindowTitle(localized("ScreenBulkRegistration"));
+    btnBatchRegist->setText(localized("ButtonRegistJob"));
     btnUpdateList->setText(localized("ButtonUpdate"));
     labelSendJobAllScanner->setText(localized("LabelSendJobAllScanner"));
     const char* const headerKeys[ColumnCount] = {"LabelSelect", "LabelScanner", "LabelPassword", "LabelResult"};
@@ -137,6 +140,7 @@ void VXJobRegisterViewController::viewDidAppear()
     closebutton->setFocus(Qt::OtherFocusReason);
     contents.clear();
     reloadData();
+    statusLine->clear();
     discovery();
 }
 
@@ -164,7 +168,7 @@ void VXJobRegisterViewController::discovery()
         return; // not shown
     }
     makeProgressWindow("SearchScanner");
-    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
+    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView, "WindowSearching");
     const QPointer<VXJobRegisterViewController> self(this);
     // Saved scanners are listed too: a fleet spread over networks that the
     // search does not reach is registered in one go all the same.
@@ -183,6 +187,8 @@ void VXJobRegisterViewController::discovery()
                 self->passwordCell(row)->passwordtextfield->setPasswordCell();
             }
         }
+        self->statusLine->announce(QString::fromStdString(
+            LocalizedStrings::format("AnnounceScannersFound", {std::to_string(self->contents.size())})));
     });
 }
 
@@ -190,6 +196,7 @@ void VXJobRegisterViewController::discoveryscanner(QAbstractButton*)
 {
     contents.clear();
     reloadData();
+    statusLine->clear();
     QMetaObject::invokeMethod(this, [this] { discovery(); }, Qt::QueuedConnection);
 }
 
@@ -276,7 +283,7 @@ void VXJobRegisterViewController::setKeyViewLoop()
 void VXJobRegisterViewController::registerjob(QAbstractButton*)
 {
     makeProgressWindow("BulkRegist");
-    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
+    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView, "WindowRegistering");
     const int64_t rows = numberOfRowsInTableView(registertable);
     int64_t lastRow = 0;
     for (int64_t row = 0; row < rows; ++row) {
@@ -286,6 +293,7 @@ void VXJobRegisterViewController::registerjob(QAbstractButton*)
         }
     }
     bool enqueued = false;
+    const auto tally = std::make_shared<Tally>();
     for (int64_t row = 0; row < rows; ++row) {
         SelectTableCellView* select = selectCell(row);
         if (!select || !select->checkbutton->isChecked()) {
@@ -293,8 +301,10 @@ void VXJobRegisterViewController::registerjob(QAbstractButton*)
         }
         const std::string password = passwordCell(row)->passwordtextfield->text().toStdString();
         const auto scanner = contents[static_cast<std::size_t>(row)].scannerData;
-        mSerialDispatchQueue->async([run, screen = QPointer<VXJobRegisterViewController>(this), row, lastRow, scanner,
-                                     password] { registerRow(run, screen, row, lastRow, scanner, password); });
+        mSerialDispatchQueue->async(
+            [run, screen = QPointer<VXJobRegisterViewController>(this), row, lastRow, scanner, password, tally] {
+                registerRow(run, screen, row, lastRow, scanner, password, tally);
+            });
         enqueued = true;
     }
     if (!enqueued) {
@@ -306,7 +316,7 @@ void VXJobRegisterViewController::registerjob(QAbstractButton*)
 void VXJobRegisterViewController::registerRow(const std::shared_ptr<ProgressRun>& run,
                                               QPointer<VXJobRegisterViewController> screen, int64_t row,
                                               int64_t lastRow, const std::shared_ptr<ScannerData>& scanner,
-                                              const std::string& password)
+                                              const std::string& password, const std::shared_ptr<Tally>& tally)
 {
     if (run->abandoned()) {
         return; // the window is closing: rows not begun are left alone
@@ -317,6 +327,7 @@ void VXJobRegisterViewController::registerRow(const std::shared_ptr<ProgressRun>
     }
     const std::string text = ResultMessage::bulkRowText(registration.result, registration.reason);
     run->finish([&] {
+        (registration.result == 0 ? tally->succeeded : tally->failed) += 1;
         if (row >= lastRow) {
             run->close();
         }
@@ -327,6 +338,11 @@ void VXJobRegisterViewController::registerRow(const std::shared_ptr<ProgressRun>
                 result->setText(QString::fromStdString(text));
                 result->setToolTip(result->text());
             }
+        }
+        // The end of the registration is told without a box: the rows say the rest.
+        if (screen && row >= lastRow) {
+            screen->statusLine->announce(QString::fromStdString(LocalizedStrings::format(
+                "AnnounceRegistrationDone", {std::to_string(tally->succeeded), std::to_string(tally->failed)})));
         }
     });
 }

@@ -21,6 +21,7 @@ class QTableWidget;
 class QTableWidgetItem;
 class ScanButton;
 class SelectTableCellView;
+class StatusLine;
 class ToolbarButton;
 class WebApiClient;
 class WindowController;
@@ -83,6 +84,8 @@ public:
     QTableWidget* registertable = nullptr;
     ScanButton* btnBatchRegist = nullptr;
     CustomButton* btnUpdateList = nullptr;
+    // What the last search or registration came to, read out by a screen reader.
+    StatusLine* statusLine = nullptr;
     std::vector<RowRecord> contents;
     std::unique_ptr<WindowController> processAnimation;
     QDialog* processAnimationWindow = nullptr;
@@ -99,10 +102,15 @@ protected:
 private:
     // A new progress window with the text for the key.
     void makeProgressWindow(const char* textKey);
+    // How the rows of one registration ended so far.
+    struct Tally {
+        int succeeded = 0;
+        int failed = 0;
+    };
     // The registration run of one ticked row, on the serial queue.
     static void registerRow(const std::shared_ptr<ProgressRun>& run, QPointer<VXJobRegisterViewController> screen,
                             int64_t row, int64_t lastRow, const std::shared_ptr<ScannerData>& scanner,
-                            const std::string& password);
+                            const std::string& password, const std::shared_ptr<Tally>& tally);
     // Tab goes through the rows' own controls between the table and the buttons.
     void setKeyViewLoop();
 

@@ -41,7 +41,7 @@ void VXJobScanViewController::regsterjoball(QAbstractButton*)
     ProgressWindowPresenter::prepare(processAnimation, processAnimationWindow, processAnimationView,
                                      QString::fromStdString(LocalizedStrings::text("BulkRegist")));
     // Closing the window during the run stops it after the request under way and unlocks the scanner.
-    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
+    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView, "WindowRegistering");
 
     DispatchQueue::global().async([run, scanner, password] {
         const RunStop::Registration registration = run->registerJobs(scanner, password);

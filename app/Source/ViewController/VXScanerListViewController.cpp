@@ -25,6 +25,7 @@
 #include "ScannerAddress.h"
 #include "ScannerDiscovery.h"
 #include "SelectTableView.h"
+#include "StatusLine.h"
 #include "ToolbarButton.h"
 #include "WindowController.h"
 #include "ui_ScanerList.h"
@@ -61,6 +62,7 @@ void VXScanerListViewController::loadView()
     searchbutton = mUi->searchbutton;
     scanerlistview = mUi->scanerlistview;
     backbutton = mUi->backbutton;
+    statusLine = mUi->statusLine;
     connect(backbutton, &QPushButton::clicked, this, [this] { goback(backbutton); });
     backOnEscape(backbutton);
     connect(searchbutton, &QPushButton::clicked, this, [this] { searchScanner(searchbutton); });
@@ -73,7 +75,10 @@ void VXScanerListViewController::viewDidLoad()
     VXViewController::viewDidLoad();
     connect(ipadressfeild, &QLineEdit::textChanged, this, &VXScanerListViewController::controlTextDidChange);
     mModel = new QStandardItemModel(0, 1, this);
-    mModel->setHorizontalHeaderItem(0, new QStandardItem(QString::fromUtf8(kNameColumn)));
+    // The column is known by its identifier; its header reads a word (InitLanguage).
+    auto* header = new QStandardItem;
+    header->setData(QString::fromUtf8(kNameColumn), Qt::UserRole);
+    mModel->setHorizontalHeaderItem(0, header);
     scanerlistview->setModel(mModel);
     scanerlistview->setSelectDelegate(this);
     scanerlistview->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -98,8 +103,10 @@ void VXScanerListViewController::viewDidLoad()
 
 void VXScanerListViewController::InitLanguage()
 {
+    setWindowTitle(localized("ScreenScannerList"));
     ScanerList->setText(localized("TitleSelectScanner"));
     labelScanner->setText(localized("LabelScanner"));
+    mModel->horizontalHeaderItem(0)->setText(localized("LabelScanner"));
     ipadressfeild->setPlaceholderText(localized("SearchWordScanner"));
 }
 
@@ -111,6 +118,7 @@ void VXScanerListViewController::viewWillAppear()
     scannerListShowContents.clear();
     savedAddresses.clear();
     reloadData();
+    statusLine->clear();
     KeyViewLoop::setLoop({backbutton, searchbutton, ipadressfeild, scanerlistview, backbutton});
 }
 
@@ -118,15 +126,14 @@ void VXScanerListViewController::viewDidAppear()
 {
     VXViewController::viewDidAppear();
     ipadressfeild->clear();
-    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
+    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView, "WindowSearching");
     backbutton->setFocus(Qt::OtherFocusReason);
     const QPointer<VXScanerListViewController> self(this);
     ScannerDiscovery::search(mClient, run, [self](ScannerList scanners, const std::set<std::string>& saved) {
         if (self) {
             self->scannerContents = std::move(scanners);
             self->savedAddresses = saved;
-            self->scannerListShowContents = self->filterNameScannerContents(self->ipadressfeild->text().toStdString());
-            self->reloadData();
+            self->showSearchResult(self->filterNameScannerContents(self->ipadressfeild->text().toStdString()));
         }
     });
 }
@@ -210,6 +217,14 @@ void VXScanerListViewController::reloadData()
     }
 }
 
+void VXScanerListViewController::showSearchResult(ScannerList rows)
+{
+    scannerListShowContents = std::move(rows);
+    reloadData();
+    statusLine->announce(QString::fromStdString(
+        LocalizedStrings::format("AnnounceScannersFound", {std::to_string(scannerListShowContents.size())})));
+}
+
 void VXScanerListViewController::tableView(SelectTableView*, int64_t row)
 {
     transition(row, "goback");
@@ -281,7 +296,7 @@ void VXScanerListViewController::searchScanner(QAbstractButton*)
         finishSearch(false, false, nullptr);
         return;
     }
-    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView);
+    const auto run = ProgressRun::show(this, processAnimationWindow, processAnimationView, "WindowSearching");
     auto answer = std::make_shared<ScannerData>();
     answer->setScannerIp(typed);
     const QPointer<VXScanerListViewController> self(this);
@@ -327,8 +342,7 @@ void VXScanerListViewController::finishSearch(bool found, bool savable, const st
             RequestFailureText::withReason(LocalizedStrings::text("ErrorNoDetectScanner"), reason));
     }
     const std::string text = ipadressfeild->text().toStdString();
-    scannerListShowContents = found ? filterIpScannerContents(text) : filterNameScannerContents(text);
-    reloadData();
+    showSearchResult(found ? filterIpScannerContents(text) : filterNameScannerContents(text));
     if (!refusal.empty()) {
         AlertPanel::showMessage(refusal);
     }

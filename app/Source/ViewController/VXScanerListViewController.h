@@ -21,6 +21,7 @@ class QPoint;
 class QStandardItem;
 class QStandardItemModel;
 class SelectTableView;
+class StatusLine;
 class ToolbarButton;
 class WebApiClient;
 class WindowController;
@@ -85,6 +86,8 @@ public:
     CustomButton* searchbutton = nullptr;
     SelectTableView* scanerlistview = nullptr;
     ToolbarButton* backbutton = nullptr;
+    // How many scanners the last search shows, read out by a screen reader.
+    StatusLine* statusLine = nullptr;
 
 public slots:
     void goback(QAbstractButton* sender);
@@ -98,6 +101,8 @@ protected:
 
 private:
     void reloadData();
+    // The rows shown after a search (the network's or an address's), and how many they are.
+    void showSearchResult(ScannerList rows);
     // The end of an address check, on the main thread. An answer with an
     // identity (savable) is also saved.
     void finishSearch(bool found, bool savable, const std::shared_ptr<ScannerData>& answer);

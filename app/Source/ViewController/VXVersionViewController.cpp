@@ -43,6 +43,7 @@ void VXVersionViewController::viewDidLoad()
 
 void VXVersionViewController::InitLanguage()
 {
+    setWindowTitle(localized("ScreenVersion"));
     labelSendJobAllScanner->setText(localized("LabelSendJobAllScanner"));
     btnRegistJobToScanner->setText(localized("TextSendJobAllScanner"));
     labelVersionInfo->setText(localized("LabelVersionInfo"));

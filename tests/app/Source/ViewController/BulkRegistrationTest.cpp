@@ -15,6 +15,7 @@
 #include "ScanButton.h"
 #include "ScreenTestSupport.h"
 #include "SelectTableCellView.h"
+#include "StatusLine.h"
 #include "ToolbarButton.h"
 #include "VXContainerViewController.h"
 #include "VXJobRegisterViewController.h"
@@ -121,6 +122,8 @@ TEST_F(BulkRegistration, EveryTickedScannerInRowOrderEachWithItsOwnPasswordAndRe
     EXPECT_EQ(result(2),
               LocalizedStrings::text("ResFailure") + "(" + LocalizedStrings::text("ErrorInvalidPassword") + ")");
     EXPECT_TRUE(environment.alerts.empty()) << "the rows carry the results";
+    EXPECT_EQ(screen.statusLine->text(), "Registration finished: 2 succeeded, 1 failed.")
+        << "and a notification that a screen reader reads out sums them up";
     EXPECT_EQ(scannersInOrder().size(), 3u) << "one run after another, never two at once";
     // The row records keep what the search made.
     EXPECT_EQ(screen.contents[2].password, "");

@@ -13,6 +13,7 @@
 #include "ProgressRun.h"
 #include "ScannerDiscovery.h"
 #include "SelectTableView.h"
+#include "StatusLine.h"
 #include "ToolbarButton.h"
 #include "VXContainerViewController.h"
 #include "VXJobScanViewController.h"
@@ -209,6 +210,7 @@ TEST_F(ScannerListAddressCheck, ANewNameIsAddedWithTheTypedAddressAndShownAlone)
     EXPECT_EQ(added->scannerIp(), "127.0.0.6");
     EXPECT_EQ(added->scannerId(), JsonIdentifier::fromString("VX6"));
     EXPECT_EQ(rows(), std::vector<std::string>{"VX900:Lobby:C3001"});
+    EXPECT_EQ(screen.statusLine->text(), "Scanners found: 1");
     EXPECT_EQ(operationsOf(sim->Requests()), std::vector<std::string>{"identify"});
     EXPECT_TRUE(environment.alerts.empty());
     // The same answer again adds nothing.
@@ -281,6 +283,9 @@ TEST(ScannerListDiscovery, FindsTheScannersOfTheNetworkAndEachVisitStartsAfresh)
     EXPECT_EQ(screen->scannerContents[1]->scannerIp(), "127.0.0.3");
     EXPECT_EQ(screen->scannerContents[2]->scannerName(), kPrint);
     EXPECT_TRUE(environment.alerts.empty());
+    // Told without a box, as a notification a screen reader reads out.
+    EXPECT_TRUE(screen->statusLine->isVisible());
+    EXPECT_EQ(screen->statusLine->text(), "Scanners found: 3");
     // Tab order: back, search, field, list, and round again.
     EXPECT_EQ(nextTabStop(screen->backbutton), screen->searchbutton);
     EXPECT_EQ(nextTabStop(screen->searchbutton), screen->ipadressfeild);
@@ -299,6 +304,7 @@ TEST(ScannerListDiscovery, FindsTheScannersOfTheNetworkAndEachVisitStartsAfresh)
     const int sockets = multicastDnsSockets();
     jobs->discovery(nullptr);
     EXPECT_TRUE(screen->scannerContents.empty());
+    EXPECT_FALSE(screen->statusLine->isVisible()) << "what the last visit found no longer holds";
     EXPECT_TRUE(screen->processAnimationWindow->isVisible());
     ASSERT_TRUE(waitUntilTheSearchListens(sockets));
     closeDuringTheSearch(window, screen);
@@ -315,7 +321,7 @@ TEST(ScannerDiscoverySearch, ASearchThatCannotStartEndsAsAFailedOneAtOnce)
     screen.loadViewIfNeeded();
     const auto client = std::make_shared<WebApiClient>();
     client->terminate(); // its discovery manager is gone: no search would ever end
-    const auto run = ProgressRun::show(&screen, screen.processAnimationWindow, screen.processAnimationView);
+    const auto run = ProgressRun::show(&screen, screen.processAnimationWindow, screen.processAnimationView, "WindowSearching");
     bool found = false;
     ScannerDiscovery::search(client, run, [&](ScannerDiscovery::Scanners, const auto&) { found = true; });
     EXPECT_FALSE(screen.processAnimationWindow->isVisible()) << "the progress window does not stay up for good";
