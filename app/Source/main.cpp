@@ -6,6 +6,7 @@
 #include "AccessibleFactory.h"
 #include "AlertPanel.h"
 #include "AppDelegate.h"
+#include "ApplicationStyle.h"
 #include "ApplicationLog.h"
 #include "ApplicationWindows.h"
 #include "CommandLine.h"
@@ -38,7 +39,7 @@ int main(int argc, char** argv)
     // The application id: the name of the desktop entry, the icon and the metadata.
     QApplication::setDesktopFileName(QString::fromStdString(*InfoDictionary::objectForKey("CFBundleIdentifier")));
     QApplication::setWindowIcon(NamedImage::imageNamed(QStringLiteral("fernwick-vantix.png")));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new ApplicationStyle);
     // Qt mirrors nothing by itself; each screen mirrors its own views when the
     // language is written right to left.
     QApplication::setLayoutDirection(Qt::LeftToRight);

@@ -78,7 +78,7 @@ void CustomButton::paintEvent(QPaintEvent*)
     // where the style underlines access letters.
     const int accessLetter =
         style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this) ? Qt::TextShowMnemonic : Qt::TextHideMnemonic;
-    const QSizeF titleSize(metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, title).width(), metrics.height());
+    const QSizeF titleSize(metrics.size(Qt::TextSingleLine | accessLetter, title).width(), metrics.height());
     const ContentLayout layout = layoutContents(size(), titleSize, !icon().isNull(), mIsLTR);
     if (!layout.image.isNull()) {
         icon().paint(&painter, layout.image.toRect(), Qt::AlignCenter, iconMode());
