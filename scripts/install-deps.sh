@@ -27,8 +27,9 @@ packages=(
   xvfb openbox xdotool libxcb1-dev
   # The accessibility tests: a private session bus (dbus-run-session), the
   # accessibility bus and its registry (at-spi2-core), and an AT-SPI client as
-  # a screen reader is one (python3-pyatspi).
-  dbus at-spi2-core python3-pyatspi
+  # a screen reader is one (python3-pyatspi); xprop (x11-utils) tells when the
+  # window manager is up.
+  dbus at-spi2-core python3-pyatspi x11-utils
 )
 
 missing=()

@@ -44,18 +44,19 @@ within_ten_seconds() {
   return 1
 }
 
-# The server picks a free display number and writes it into the file.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+# The server picks a free display number and writes it into the file. It
+# must not reset when its last client leaves: the checks below come and go
+# while the window manager connects.
+Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 pids+=("$!")
 within_ten_seconds grep -q . "$scratch/display" || fail "Xvfb did not start: $(tail -n 3 "$scratch/xvfb.log")"
 export DISPLAY=":$(head -n 1 "$scratch/display")"
 
-openbox >/dev/null 2>&1 &
+openbox >"$scratch/openbox.log" 2>&1 &
 pids+=("$!")
 managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-if command -v xprop >/dev/null; then
-  within_ten_seconds managed || fail "openbox did not start"
-fi
+command -v xprop >/dev/null || fail "xprop is missing (package x11-utils)"
+within_ten_seconds managed || fail "openbox did not start: $(tail -n 3 "$scratch/openbox.log")"
 
 # Private folders, so that nothing of the account's own desktop is read.
 export XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache"
