@@ -18,6 +18,7 @@ Every wait is bounded; the first failure ends the run with its reason.
 """
 
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -169,6 +170,8 @@ def main():
             program.wait(10)
         except subprocess.TimeoutExpired:
             program.kill()
+            program.wait()
+        shutil.rmtree(scratch)
     print("passed: %d tiles, %d pop-up lists, %d insertions into password fields, no typed character"
           % (len(tiles), len(lists), recorder.insertions), flush=True)
 
