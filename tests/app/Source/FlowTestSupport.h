@@ -51,19 +51,19 @@ inline std::vector<std::string> operationsOf(const std::vector<nlohmann::json>& 
     return names;
 }
 
-// What a run sent after it was told to stop (the requests logged since): at
-// most the request that was on its way then, and the unlock as the last one.
+// What a run sent after it was told to stop: at most the request on its way
+// then, and the unlock as the last one.
 inline ::testing::AssertionResult onlyTheUnlockFollows(const std::vector<nlohmann::json>& since)
 {
     const auto operations = operationsOf(since);
     if (!operations.empty() && operations.size() <= 2 && operations.back() == "unlock" && operations.front() != "lock") {
         return ::testing::AssertionSuccess();
     }
-    std::string sent;
+    auto failure = ::testing::AssertionFailure() << "sent after the stop:";
     for (const auto& operation : operations) {
-        sent += " " + operation;
+        failure << " " << operation;
     }
-    return ::testing::AssertionFailure() << "sent after the stop:" << sent;
+    return failure;
 }
 
 inline nlohmann::json bodyOf(const nlohmann::json& request)

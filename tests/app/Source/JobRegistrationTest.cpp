@@ -150,20 +150,8 @@ TEST_F(JobRegistrationTest, FailingDeleteIsAFailedRegistration)
     startScanner("refuse-slot=5,refuse-result=-2");
     run();
     EXPECT_EQ(result, AppError::FailedToBulkRegistJob);
-    EXPECT_FALSE(reason.failed());
     EXPECT_EQ(slots.size(), 4u);
     EXPECT_EQ(operations().back(), "unlock");
-}
-
-TEST_F(JobRegistrationTest, ASlotRequestThatFailsKeepsItsReasonPastTheUnlock)
-{
-    startScanner("fault.delete.after=4,fault.delete.status=404");
-    run();
-    EXPECT_EQ(result, AppError::FailedToBulkRegistJob);
-    EXPECT_EQ(operations().back(), "unlock");
-    EXPECT_EQ(ResultMessage::forRegistration(result, reason),
-              LocalizedStrings::text("ErrorFailedToBulkRegistJob") + " " +
-                  LocalizedStrings::format("ReasonHttpStatus", {"404"}));
 }
 
 TEST_F(JobRegistrationTest, CodeOfTheUnlockAnswerCountsAfterAFailure)

@@ -113,7 +113,6 @@ TEST_F(ScanWorkflowTest, UnreachableScannerWithoutEarlierCodeIsNotDetected)
     startScanner("");
     scan(scannerAt("127.0.0.9")); // nothing listens there
     EXPECT_EQ(result, AppError::NoDetectScanner);
-    EXPECT_EQ(reason.reason, WebApiFailure::Reason::ConnectionRefused);
     EXPECT_TRUE(sim->Requests().empty());
 }
 
@@ -130,7 +129,6 @@ TEST_F(ScanWorkflowTest, RefusedSettingsReportTheScannersCodeAndUnlock)
     startScanner("fault.settings.code=-4400");
     scan(scannerAt("127.0.0.2"));
     EXPECT_EQ(result, -4400);
-    EXPECT_FALSE(reason.failed()) << "the scanner said why";
     EXPECT_EQ(operations(), (Ops{"identify", "lock", "settings", "unlock"}));
     EXPECT_EQ(ResultMessage::forScan(result, reason), LocalizedStrings::text("ErrorNotReady"));
 }

@@ -1,7 +1,6 @@
-// Why a scanner could not be asked who it is, as the scanner list's alert, the
-// tool's text and its JSON say it, against peers that fail in each way: a
-// closed port, a TLS handshake that fails, HTTP 404, an answer cut short, and
-// a scanner that never answers.
+// Why a scanner could not be asked who it is, in the scanner list's alert, for
+// the failures the other screens' cases do not meet: a TLS handshake that
+// fails, an answer cut short, and a scanner that never answers.
 #include <QLineEdit>
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -10,11 +9,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <future>
 #include <gtest/gtest.h>
 
-#include "AppError.h"
-#include "CliProcess.h"
 #include "CustomButton.h"
 #include "ScreenTestSupport.h"
 #include "VXScanerListViewController.h"
@@ -30,7 +26,6 @@ sockaddr_in httpsPortOf(const char* ip)
     return address;
 }
 
-// True once something accepts connections on port 443 of the address.
 bool accepts(const char* ip)
 {
     const int probe = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -39,105 +34,46 @@ bool accepts(const char* ip)
     ::close(probe);
     return connected;
 }
-
-// The scanner list on its own, appeared without its search, as in its own tests.
-class FailureReasons : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        LocalizedStrings::setLanguage("en");
-        screen.loadViewIfNeeded();
-        screen.show();
-        screen.viewWillAppear();
-    }
-    void TearDown() override
-    {
-        screen.viewWillDisappear();
-        screen.viewDidDisappear();
-    }
-
-    void startSimulator(const std::string& keys)
-    {
-        sim = std::make_unique<SimulatorProcess>(
-            std::vector<std::string>{"--no-mdns", "--scanner", "ip=127.0.0.2," + keys});
-        ASSERT_TRUE(sim->ready()) << sim->failure();
-    }
-
-    // Asks the address from the screen and, at the same time, with the tool
-    // (text and JSON): each names the reason, and the tool exits with 1.
-    void expectReason(const char* ip, const std::string& sentence, const std::string& keyword)
-    {
-        const std::string message = LocalizedStrings::text("ErrorNoDetectScanner") + " " + sentence;
-        auto text = std::async(std::launch::async, [ip] { return runVantix({"identify", ip}); });
-        auto json = std::async(std::launch::async, [ip] { return runVantix({"identify", ip, "--json"}); });
-        screen.ipadressfeild->setText(ip);
-        screen.searchbutton->click();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !environment.alerts.empty(); }, 45000));
-        EXPECT_EQ(environment.alerts, std::vector<std::string>{message});
-
-        const CliResult said = text.get();
-        EXPECT_EQ(said.status, 1);
-        EXPECT_EQ(said.out, "");
-        EXPECT_EQ(said.err, message + "\n");
-        const CliResult written = json.get();
-        EXPECT_EQ(written.status, 1);
-        EXPECT_EQ(written.err, "");
-        ASSERT_EQ(written.outJson().size(), 1u) << written.out;
-        EXPECT_EQ(written.outJson()[0],
-                  nlohmann::json({{"result", AppError::NoDetectScanner}, {"message", message}, {"reason", keyword}}));
-    }
-
-    ScratchJobStore store;
-    ScreenFlowEnvironment environment;
-    VXScanerListViewController screen;
-    std::unique_ptr<SimulatorProcess> sim;
-};
 } // namespace
 
-TEST_F(FailureReasons, AClosedPortRefusesTheConnection)
+// The one case that waits for the 30-second limit.
+TEST(FailureReasons, TheScannerListsAlertNamesWhyTheScannerDidNotAnswer)
 {
-    expectReason("127.0.0.9", LocalizedStrings::text("ReasonRefused"), "refused");
-}
-
-TEST_F(FailureReasons, ATlsPeerWithoutAUsableCipherFailsTheHandshake)
-{
-    // OpenSSL's test server offering only anonymous ciphers, which no scanner
-    // connection takes: the handshake ends with an alert.
-    const pid_t server = ::fork();
-    if (server == 0) {
-        ::execlp("openssl", "openssl", "s_server", "-quiet", "-nocert", "-no_tls1_3", "-cipher", "aNULL:@SECLEVEL=0",
-                 "-accept", "127.0.0.7:443", static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ASSERT_GT(server, 0);
-    EXPECT_TRUE(QTest::qWaitFor([] { return accepts("127.0.0.7"); }, 10000)) << "openssl s_server did not start";
-    expectReason("127.0.0.7", LocalizedStrings::text("ReasonTls"), "tls");
-    ::kill(server, SIGTERM);
-    ::waitpid(server, nullptr, 0);
-}
-
-TEST_F(FailureReasons, AnHttpErrorIsNamedByItsStatus)
-{
-    startSimulator("fault.identify.status=404");
-    expectReason("127.0.0.2", LocalizedStrings::format("ReasonHttpStatus", {"404"}), "http-404");
-}
-
-TEST_F(FailureReasons, AnAnswerCutShortIsAClosedConnection)
-{
-    startSimulator("fault.identify.body=truncated");
-    expectReason("127.0.0.2", LocalizedStrings::text("ReasonClosed"), "closed");
-}
-
-// The one case that waits for the 30-second limit; the screen and both runs of
-// the tool wait at the same time.
-TEST_F(FailureReasons, AScannerThatNeverAnswersTimesOut)
-{
-    // A port that listens, but nobody ever accepts: connections wait in its
-    // backlog until the client gives up.
+    LocalizedStrings::setLanguage("en");
+    ScratchJobStore store;
+    SimulatorProcess sim({"--no-mdns", "--scanner", "ip=127.0.0.2,fault.identify.body=truncated"});
+    ASSERT_TRUE(sim.ready()) << sim.failure();
+    // Listens, but never accepts: connections wait in the backlog until the client gives up.
     const int silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     const sockaddr_in address = httpsPortOf("127.0.0.3");
     ASSERT_EQ(::bind(silent, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << "run inside netns-run.sh";
     ASSERT_EQ(::listen(silent, 4), 0);
-    expectReason("127.0.0.3", LocalizedStrings::text("ReasonTimedOut"), "timeout");
+    // Offers only anonymous ciphers, which no scanner connection takes.
+    const pid_t tls = ::fork();
+    if (tls == 0) {
+        ::execlp("openssl", "openssl", "s_server", "-quiet", "-nocert", "-no_tls1_3", "-cipher", "aNULL:@SECLEVEL=0",
+                 "-accept", "127.0.0.7:443", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([] { return accepts("127.0.0.7"); }, 10000)) << "openssl s_server did not start";
+
+    ScreenFlowEnvironment environment;
+    VXScanerListViewController screen;
+    screen.loadViewIfNeeded();
+    screen.show();
+    screen.viewWillAppear();
+    for (const auto& [ip, reason] : std::vector<std::pair<const char*, const char*>>{
+             {"127.0.0.7", "ReasonTls"}, {"127.0.0.2", "ReasonClosed"}, {"127.0.0.3", "ReasonTimedOut"}}) {
+        environment.alerts.clear();
+        screen.ipadressfeild->setText(ip);
+        screen.searchbutton->click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !environment.alerts.empty(); }, 45000)) << ip;
+        EXPECT_EQ(environment.alerts, std::vector<std::string>{LocalizedStrings::text("ErrorNoDetectScanner") + " " +
+                                                               LocalizedStrings::text(reason)});
+    }
+    screen.viewWillDisappear();
+    screen.viewDidDisappear();
+    ::kill(tls, SIGTERM);
+    ::waitpid(tls, nullptr, 0);
     ::close(silent);
 }

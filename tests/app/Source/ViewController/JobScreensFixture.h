@@ -4,14 +4,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <fstream>
-#include <iterator>
 #include <functional>
 #include <memory>
 #include <string>
@@ -83,11 +80,6 @@ protected:
     {
         return SettingData::userAppRootFolderPath() + "/Job-" + std::to_string(number) + ".xml";
     }
-    static std::string fileBytes(int number)
-    {
-        std::ifstream in(jobFile(number), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
 
     // The main window, built now: the job list reads the folder as it is.
     void open()
@@ -108,18 +100,6 @@ protected:
         return children.size() == 1 ? children.first() : nullptr;
     }
     JobCollectionView* grid() const { return list()->collectionview; }
-    // The main menu's item with that tag.
-    QAction* menuItem(int tag) const
-    {
-        for (QAction* menu : window->mainMenu()->actions()) {
-            for (QAction* item : menu->menu()->actions()) {
-                if (item->property("tag").toInt() == tag) {
-                    return item;
-                }
-            }
-        }
-        return nullptr;
-    }
     JobCollectionViewItem* tile(int64_t index) const { return grid()->itemAtIndex(index); }
 
     std::vector<std::string> tileNumbers() const

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -61,32 +60,22 @@ inline QWidget* nextTabStop(QWidget* widget)
 inline int multicastDnsSockets()
 {
     std::ifstream table("/proc/net/udp");
-    std::string line;
-    std::getline(table, line); // the heading
     int count = 0;
-    while (std::getline(table, line)) {
-        std::istringstream fields(line);
-        std::string slot;
-        std::string local;
-        fields >> slot >> local;
-        count += local.size() > 5 && local.compare(local.size() - 5, 5, ":14E9") == 0 ? 1 : 0;
+    for (std::string slot, local, rest; table >> slot >> local && std::getline(table, rest);) {
+        count += local.ends_with(":14E9") ? 1 : 0;
     }
     return count;
 }
 
-// Waits until a search begun after `socketsBefore` was counted listens for
-// answers: from then on its worker waits in select, up to a second a pass
-// (unless answers wake it: stop the responders first), and closing lands in
-// the middle of the search.
+// From then on the search's worker waits in select, up to a second a pass
+// (answers would wake it: stop the responders first).
 inline bool waitUntilTheSearchListens(int socketsBefore)
 {
     return QTest::qWaitFor([&] { return multicastDnsSockets() > socketsBefore; }, 10000);
 }
 
-// Closes the window while the screen's search runs, as the user would, and
-// waits until the work it leaves to other threads is done. Closing must not
-// wait for the search: as the screen disappears, the search's end (until the
-// worker's pass in select ends) is still under way on another thread.
+// Closes the window while the screen's search runs, as the user would: the
+// search's end is still under way on another thread as the screen disappears.
 inline void closeDuringTheSearch(QWidget& window, ViewController* searching)
 {
     std::optional<std::size_t> leftToOtherThreads;
