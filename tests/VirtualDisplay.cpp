@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,29 +12,24 @@
 #include <memory>
 
 namespace {
-// Starts a program on the display, its output discarded; `keep` stays open in it.
-pid_t spawn(std::vector<std::string> arguments, const std::string& display, int keep = -1)
+// Starts a program on the display, its output discarded.
+pid_t spawn(std::vector<std::string> arguments, const std::string& display)
 {
-    const pid_t pid = ::fork();
-    if (pid != 0) {
-        return pid;
-    }
-    const int null = ::open("/dev/null", O_RDWR);
-    for (int fd = 0; fd < 256; ++fd) {
-        if (fd < 3) {
-            ::dup2(null, fd);
-        } else if (fd != keep) {
-            ::close(fd);
-        }
-    }
-    ::setenv("DISPLAY", display.c_str(), 1);
     std::vector<char*> argv;
     for (auto& argument : arguments) {
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
-    ::execvp(argv[0], argv.data());
-    ::_exit(127);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    for (const int output : {STDOUT_FILENO, STDERR_FILENO}) {
+        posix_spawn_file_actions_addopen(&quiet, output, "/dev/null", O_WRONLY, 0);
+    }
+    ::setenv("DISPLAY", display.c_str(), 1);
+    pid_t pid = -1;
+    ::posix_spawnp(&pid, argv[0], &quiet, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    return pid;
 }
 
 template <typename Reply>
@@ -51,8 +47,7 @@ VirtualDisplay::VirtualDisplay()
         mFailure = "no pipe for Xvfb";
         return;
     }
-    mServer = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x800x24", "-nolisten", "tcp"},
-                    "", fds[1]);
+    mServer = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x800x24", "-nolisten", "tcp"}, "");
     ::close(fds[1]);
     pollfd output{fds[0], POLLIN, 0};
     char digit = 0;

@@ -32,10 +32,8 @@ public:
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
-    // Empty once the window manager runs.
-    const std::string& failure() const { return mFailure; }
-    // The value of DISPLAY (":N").
-    const std::string& name() const { return mName; }
+    const std::string& failure() const { return mFailure; } // empty once the window manager runs
+    const std::string& name() const { return mName; }       // the value of DISPLAY
     // The windows the window manager shows, oldest first.
     std::vector<xcb_window_t> windows() const;
     // Presses keys as the user does, on the window that has the focus.

@@ -109,11 +109,10 @@ std::set<std::string> namesIn(const fs::path& folder)
     return names;
 }
 
-// Mounting a file system needs private user and mount namespaces, and the
-// kernel lets only a single-threaded process enter a user namespace, which a
-// sanitizer's runtime never is. So the case runs again as a program of its own
-// under unshare, which enters them first. Returns "passed", "skip: <why>"
-// where user namespaces are not available, or the output of the failed run.
+// Mounting needs private user and mount namespaces, and only a single-threaded
+// process (never one with a sanitizer) may enter a user namespace: so the case
+// runs again under unshare, which enters them first. Returns "passed", "skip:
+// <why>" where user namespaces are not available, or the failed run's output.
 std::string runThisCaseInPrivateNamespaces()
 {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();

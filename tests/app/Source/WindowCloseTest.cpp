@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <gtest/gtest.h>
 
 #include "FWKVXSDK/JobFolder.h"
@@ -50,16 +51,10 @@ TEST(ClosingTheWindow, DuringARegistrationStopsItUnlocksTheScannerAndThenEndsThe
     }
     int status = 0;
     const auto ended = [&] { return ::waitpid(application, &status, WNOHANG) == application; };
-    struct Reaper {
-        pid_t pid;
-        ~Reaper()
-        {
-            if (pid > 0) {
-                ::kill(pid, SIGKILL);
-                ::waitpid(pid, nullptr, 0);
-            }
-        }
-    } reaper{application};
+    std::unique_ptr<const pid_t, void (*)(const pid_t*)> reaper(&application, [](const pid_t* pid) {
+        ::kill(*pid, SIGKILL);
+        ::waitpid(*pid, nullptr, 0);
+    });
     ASSERT_TRUE(waitUntil([&] { return display.windows().size() == 1; }, 20s)) << "the main window";
     const xcb_window_t main = display.windows().front();
 
@@ -87,7 +82,7 @@ TEST(ClosingTheWindow, DuringARegistrationStopsItUnlocksTheScannerAndThenEndsThe
     const auto closed = std::chrono::steady_clock::now();
     display.requestClose(main);
     ASSERT_TRUE(waitUntil(ended, 10s)) << "the program ends by itself";
-    reaper.pid = -1;
+    reaper.release();
     // The request under way (up to 200 ms), the unlock (200 ms), and the program's own end.
     EXPECT_LT(std::chrono::steady_clock::now() - closed, 1500ms);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a normal end";
