@@ -1,8 +1,6 @@
 // The job store: the class operations of SettingData that keep one XML file
 // per job, "Job-<number>.xml", flat in the job folder.
 #include <dirent.h>
-#include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,9 +9,11 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "FWKVXSDK/AtomicFile.h"
 #include "FWKVXSDK/EnumExtensions.h"
 #include "FWKVXSDK/JobXmlWriter.h"
 #include "FWKVXSDK/SettingData.h"
+#include "FWKVXSDK/UserFolders.h"
 #include "FWKVXSDK/XMLDictionary.h"
 #include "FWKVXSDK/XMLTODictionaryParser.h"
 
@@ -21,31 +21,6 @@ namespace {
 
 constexpr std::string_view kFilePrefix = "Job-";
 constexpr std::string_view kFileExtension = "xml";
-constexpr std::string_view kFolderName = "fernwick-vantix";
-
-std::string homeFolder()
-{
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-        return home;
-    }
-    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
-    std::string buffer(size > 0 ? static_cast<size_t>(size) : 16384, '\0');
-    struct passwd entry {};
-    struct passwd* found = nullptr;
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr
-        && found->pw_dir != nullptr) {
-        return found->pw_dir;
-    }
-    return std::string();
-}
-
-std::string withoutTrailingSlashes(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/') {
-        path.pop_back();
-    }
-    return path;
-}
 
 std::string joinPath(const std::string& folder, std::string_view name)
 {
@@ -138,86 +113,11 @@ void credentialElement(JobXmlWriter& writer, std::string_view name, const std::s
     }
 }
 
-// 0 when the whole text was written, else the error number.
-int writeAll(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        ssize_t written = ::write(fd, data.data(), data.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written < 0) {
-            return errno;
-        }
-        if (written == 0) {
-            return EIO;
-        }
-        data.remove_prefix(static_cast<size_t>(written));
-    }
-    return 0;
-}
-
-void syncFolder(const std::string& folder)
-{
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-// The error number of a system call that just failed.
-int lastError(bool succeeded)
-{
-    return succeeded ? 0 : errno;
-}
-
-// Writes the whole document to a new private file beside the target and then
-// renames it over the target, so the target is always either the previous
-// complete file or the new one. Leaves no temporary file behind. Returns 0, or
-// the error number of the first step that failed.
-int replaceFile(const std::string& folder, const std::string& name, std::string_view contents)
-{
-    // A leading dot and a random last extension keep it out of the listing.
-    std::string temporary = joinPath(folder, "." + name + ".XXXXXX");
-    int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return errno;
-    }
-    int error = lastError(::fchmod(fd, 0600) == 0);
-    if (error == 0) {
-        error = writeAll(fd, contents);
-    }
-    if (error == 0) {
-        error = lastError(::fsync(fd) == 0);
-    }
-    const int closeError = lastError(::close(fd) == 0);
-    if (error == 0) {
-        error = closeError;
-    }
-    if (error == 0) {
-        error = lastError(::rename(temporary.c_str(), joinPath(folder, name).c_str()) == 0);
-    }
-    if (error == 0) {
-        syncFolder(folder);
-        return 0;
-    }
-    ::unlink(temporary.c_str());
-    return error;
-}
-
 } // namespace
 
 std::string SettingData::userAppRootFolderPath()
 {
-    // XDG rules: only an absolute $XDG_DATA_HOME counts.
-    std::string base;
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
-        base = data;
-    } else {
-        base = homeFolder() + "/.local/share";
-    }
-    return joinPath(withoutTrailingSlashes(base), kFolderName);
+    return UserFolders::path("XDG_DATA_HOME", ".local/share");
 }
 
 std::vector<int64_t> SettingData::GetFileListNo()
@@ -299,7 +199,9 @@ StoreOutcome SettingData::SaveSettingsWithOutcome(const std::shared_ptr<SettingD
     if (!number.empty() && !isCanonicalNumber(number)) {
         return {EINVAL};
     }
-    return {replaceFile(userAppRootFolderPath(), fileName(number), XMLData(job))};
+    std::error_code failure;
+    AtomicFile::write(joinPath(userAppRootFolderPath(), fileName(number)), XMLData(job), 0600, &failure);
+    return {failure.value()};
 }
 
 StoreOutcome SettingData::DeleteSettingsWithOutcome(int64_t number)

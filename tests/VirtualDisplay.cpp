@@ -3,55 +3,33 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <thread>
 
 namespace {
-// Starts a program on the display (when given), its output discarded; `keep`
-// stays open in it.
-pid_t spawn(std::vector<std::string> arguments, const std::string& display, int keep = -1)
+// Starts a program on the display, its output discarded.
+pid_t spawn(std::vector<std::string> arguments, const std::string& display)
 {
-    const pid_t pid = ::fork();
-    if (pid != 0) {
-        return pid;
-    }
-    const int null = ::open("/dev/null", O_RDWR);
-    for (int fd = 0; fd < 3; ++fd) {
-        ::dup2(null, fd);
-    }
-    for (int fd = 3; fd < 256; ++fd) {
-        if (fd != keep) {
-            ::close(fd);
-        }
-    }
-    if (!display.empty()) {
-        ::setenv("DISPLAY", display.c_str(), 1);
-    }
     std::vector<char*> argv;
     for (auto& argument : arguments) {
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
-    ::execvp(argv[0], argv.data());
-    ::_exit(127);
-}
-
-template <typename Condition>
-bool waitUntil(Condition condition, std::chrono::milliseconds limit)
-{
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    for (const int output : {STDOUT_FILENO, STDERR_FILENO}) {
+        posix_spawn_file_actions_addopen(&quiet, output, "/dev/null", O_WRONLY, 0);
     }
-    return true;
+    ::setenv("DISPLAY", display.c_str(), 1);
+    pid_t pid = -1;
+    ::posix_spawnp(&pid, argv[0], &quiet, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    return pid;
 }
 
 template <typename Reply>
@@ -69,36 +47,31 @@ VirtualDisplay::VirtualDisplay()
         mFailure = "no pipe for Xvfb";
         return;
     }
-    mServer = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x800x24", "-nolisten", "tcp"},
-                    "", fds[1]);
+    mServer = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x800x24", "-nolisten", "tcp"}, "");
     ::close(fds[1]);
     pollfd output{fds[0], POLLIN, 0};
     char digit = 0;
+    mName = ":";
     while (::poll(&output, 1, 10000) > 0 && ::read(fds[0], &digit, 1) == 1 && digit != '\n') {
         mName += digit;
     }
     ::close(fds[0]);
-    mConnection = mName.empty() ? nullptr : xcb_connect((":" + mName).c_str(), nullptr);
-    if (!mConnection || xcb_connection_has_error(mConnection)) {
+    mConnection = xcb_connect(mName.c_str(), nullptr);
+    if (mName == ":" || xcb_connection_has_error(mConnection)) {
         mFailure = "Xvfb did not start (is the package xvfb installed?)";
         return;
     }
-    mName = ":" + mName;
     mRoot = xcb_setup_roots_iterator(xcb_get_setup(mConnection)).data->root;
     mWindowManager = spawn({"openbox"}, mName);
     // A window manager that runs announces itself on the root window.
-    mManaged = waitUntil([&] { return !rootProperty("_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW).empty(); },
-                         std::chrono::seconds(10));
-    if (!mManaged) {
+    if (!waitUntil([&] { return !rootProperty("_NET_SUPPORTING_WM_CHECK").empty(); }, std::chrono::seconds(10))) {
         mFailure = "openbox did not start (is the package openbox installed?)";
     }
 }
 
 VirtualDisplay::~VirtualDisplay()
 {
-    if (mConnection) {
-        xcb_disconnect(mConnection);
-    }
+    xcb_disconnect(mConnection);
     for (const pid_t pid : {mWindowManager, mServer}) {
         if (pid > 0) {
             ::kill(pid, SIGTERM);
@@ -114,10 +87,10 @@ xcb_atom_t VirtualDisplay::atom(const char* name) const
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
-std::vector<uint32_t> VirtualDisplay::rootProperty(const char* name, xcb_atom_t type) const
+std::vector<uint32_t> VirtualDisplay::rootProperty(const char* name) const
 {
     const auto reply = owned(xcb_get_property_reply(
-        mConnection, xcb_get_property(mConnection, 0, mRoot, atom(name), type, 0, 1024), nullptr));
+        mConnection, xcb_get_property(mConnection, 0, mRoot, atom(name), XCB_ATOM_WINDOW, 0, 1024), nullptr));
     if (!reply || reply->format != 32) {
         return {};
     }
@@ -128,7 +101,7 @@ std::vector<uint32_t> VirtualDisplay::rootProperty(const char* name, xcb_atom_t 
 std::vector<xcb_window_t> VirtualDisplay::windows() const
 {
     std::vector<xcb_window_t> shown;
-    for (const xcb_window_t window : rootProperty("_NET_CLIENT_LIST", XCB_ATOM_WINDOW)) {
+    for (const xcb_window_t window : rootProperty("_NET_CLIENT_LIST")) {
         const auto attributes =
             owned(xcb_get_window_attributes_reply(mConnection, xcb_get_window_attributes(mConnection, window), nullptr));
         if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE) {
@@ -136,11 +109,6 @@ std::vector<xcb_window_t> VirtualDisplay::windows() const
         }
     }
     return shown;
-}
-
-bool VirtualDisplay::waitForWindows(std::size_t count, std::chrono::milliseconds limit) const
-{
-    return waitUntil([&] { return windows().size() == count; }, limit);
 }
 
 bool VirtualDisplay::pressKeys(const std::vector<std::string>& keys) const

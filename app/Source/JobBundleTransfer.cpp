@@ -8,9 +8,9 @@
 #include <sys/stat.h>
 #include <system_error>
 
+#include "FWKVXSDK/AtomicFile.h"
 #include "FWKVXSDK/SettingData.h"
 
-#include "AtomicFile.h"
 #include "JobBundle.h"
 #include "JobList.h"
 #include "JobSetSnapshot.h"

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "FWKVXSDK/AtomicFile.h"
 #include "FWKVXSDK/SettingData.h"
 #include "FWKVXSDK/XMLTODictionaryParser.h"
 
-#include "AtomicFile.h"
 #include "JobList.h"
 #include "SmallFile.h"
 

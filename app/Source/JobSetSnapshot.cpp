@@ -1,9 +1,9 @@
 #include "JobSetSnapshot.h"
 
+#include "FWKVXSDK/AtomicFile.h"
 #include "FWKVXSDK/SettingData.h"
 #include "FWKVXSDK/XMLTODictionaryParser.h"
 
-#include "AtomicFile.h"
 #include "JobList.h"
 #include "SmallFile.h"
 

@@ -1,6 +1,5 @@
 #include "RequestLog.h"
 
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +13,7 @@
 #include <system_error>
 
 #include "FWKVXSDK/InstallableHook.h"
+#include "FWKVXSDK/UserFolders.h"
 #include "FWKVXSDK/WebApiTrace.h"
 
 #include "RotatingLogFile.h"
@@ -24,29 +24,6 @@ InstallableHook<void(const std::string&)>& installedSink()
 {
     static InstallableHook<void(const std::string&)> sink;
     return sink;
-}
-
-std::string homeFolder()
-{
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
-        return home;
-    }
-    const struct passwd* user = ::getpwuid(::getuid());
-    return user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "";
-}
-
-// Makes the folder and each missing parent, every new one private (0700).
-int makeFolder(const std::string& folder)
-{
-    for (std::size_t next = folder.find('/', 1);; next = folder.find('/', next + 1)) {
-        const std::string part = folder.substr(0, next);
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            return errno;
-        }
-        if (next == std::string::npos) {
-            return 0;
-        }
-    }
 }
 
 // Local time to the millisecond, with the offset from UTC: 2026-05-02T14:03:07.123+0200.
@@ -81,17 +58,7 @@ std::string oneLine(std::string text)
 
 std::string RequestLog::folderPath()
 {
-    // XDG rules: only an absolute $XDG_STATE_HOME counts.
-    std::string base;
-    if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && state[0] == '/') {
-        base = state;
-    } else {
-        base = homeFolder() + "/.local/state";
-    }
-    while (base.size() > 1 && base.back() == '/') {
-        base.pop_back();
-    }
-    return base + "/fernwick-vantix";
+    return UserFolders::path("XDG_STATE_HOME", ".local/state");
 }
 
 std::string RequestLog::filePath()
@@ -101,7 +68,7 @@ std::string RequestLog::filePath()
 
 int RequestLog::start(Echo echo)
 {
-    if (const int error = makeFolder(folderPath())) {
+    if (const int error = UserFolders::ensurePrivate(folderPath())) {
         return error;
     }
     auto file = std::make_shared<RotatingLogFile>(filePath(), kSizeLimit);

@@ -9,7 +9,8 @@
 #include <system_error>
 #include <unistd.h>
 
-#include "AtomicFile.h"
+#include "FWKVXSDK/AtomicFile.h"
+
 #include "ConfigFolders.h"
 #include "LocalizedStrings.h"
 #include "ScannerAddress.h"

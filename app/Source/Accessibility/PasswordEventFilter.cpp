@@ -33,6 +33,15 @@ QString masked(const QString& text)
     return QString(text.size(), QLatin1Char('*'));
 }
 
+// The same change with a star for each character it carries.
+template <typename Change, typename... Texts>
+void passOnMasked(const Change* change, const Texts&... texts)
+{
+    Change stars(change->object(), change->changePosition(), masked(texts)...);
+    stars.setCursorPosition(change->cursorPosition());
+    passOn(&stars);
+}
+
 void filter(QAccessibleEvent* event)
 {
     const auto* field = qobject_cast<const QLineEdit*>(event->object());
@@ -40,38 +49,27 @@ void filter(QAccessibleEvent* event)
         passOn(event);
         return;
     }
+    // A field that shows nothing tells nothing of its changes either.
     const bool showsNothing = field->echoMode() == QLineEdit::NoEcho;
     switch (event->type()) {
-    case QAccessible::TextInserted: {
-        const auto* inserted = static_cast<const QAccessibleTextInsertEvent*>(event);
+    case QAccessible::TextInserted:
         if (!showsNothing) {
-            QAccessibleTextInsertEvent bullets(event->object(), inserted->changePosition(),
-                                               masked(inserted->textInserted()));
-            bullets.setCursorPosition(inserted->cursorPosition());
-            passOn(&bullets);
+            const auto* inserted = static_cast<const QAccessibleTextInsertEvent*>(event);
+            passOnMasked(inserted, inserted->textInserted());
         }
         return;
-    }
-    case QAccessible::TextRemoved: {
-        const auto* removed = static_cast<const QAccessibleTextRemoveEvent*>(event);
+    case QAccessible::TextRemoved:
         if (!showsNothing) {
-            QAccessibleTextRemoveEvent bullets(event->object(), removed->changePosition(),
-                                               masked(removed->textRemoved()));
-            bullets.setCursorPosition(removed->cursorPosition());
-            passOn(&bullets);
+            const auto* removed = static_cast<const QAccessibleTextRemoveEvent*>(event);
+            passOnMasked(removed, removed->textRemoved());
         }
         return;
-    }
-    case QAccessible::TextUpdated: {
-        const auto* updated = static_cast<const QAccessibleTextUpdateEvent*>(event);
+    case QAccessible::TextUpdated:
         if (!showsNothing) {
-            QAccessibleTextUpdateEvent bullets(event->object(), updated->changePosition(),
-                                               masked(updated->textRemoved()), masked(updated->textInserted()));
-            bullets.setCursorPosition(updated->cursorPosition());
-            passOn(&bullets);
+            const auto* updated = static_cast<const QAccessibleTextUpdateEvent*>(event);
+            passOnMasked(updated, updated->textRemoved(), updated->textInserted());
         }
         return;
-    }
     case QAccessible::ValueChanged:
         return; // its value would be the text itself
     default:

@@ -4,50 +4,33 @@
 #include <QMenu>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
 #include <algorithm>
 #include <memory>
 
 #include "QtTranslations.h"
 
 namespace {
-bool isArabic(const QString& text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Arabic; });
-}
-
-QString cancelButtonText()
+// A standard button's text and the first item of a line edit's menu.
+QStringList qtTexts()
 {
     QDialogButtonBox box(QDialogButtonBox::Cancel);
-    return box.button(QDialogButtonBox::Cancel)->text();
-}
-
-QStringList lineEditMenuTexts()
-{
     QLineEdit edit;
     std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
-    QStringList texts;
-    for (QAction* action : menu->actions()) {
-        texts << action->text();
-    }
-    return texts;
+    return {box.button(QDialogButtonBox::Cancel)->text(), menu->actions().first()->text()};
 }
 } // namespace
 
 TEST(QtTranslations, StandardButtonsAndTheLineEditMenuFollowTheLanguage)
 {
     ASSERT_FALSE(QtTranslations::install(QStringLiteral("en")));
-    const QString englishCancel = cancelButtonText();
-    const QStringList englishMenu = lineEditMenuTexts();
-    EXPECT_EQ(englishCancel, QStringLiteral("Cancel"));
-
+    const QStringList english = qtTexts();
     ASSERT_TRUE(QtTranslations::install(QStringLiteral("ar"))) << "qt6-translations-l10n is not installed";
-    EXPECT_TRUE(isArabic(cancelButtonText())) << cancelButtonText().toStdString();
-    const QStringList arabicMenu = lineEditMenuTexts();
-    ASSERT_EQ(arabicMenu.size(), englishMenu.size());
-    EXPECT_TRUE(isArabic(arabicMenu.first())) << arabicMenu.first().toStdString();
-
-    // Back to English, and a language Qt has no translation for stays English.
+    for (const QString& text : qtTexts()) {
+        EXPECT_TRUE(std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Arabic; }))
+            << text.toStdString();
+    }
+    // A language Qt has no translation for takes English back.
     EXPECT_FALSE(QtTranslations::install(QStringLiteral("xx")));
-    EXPECT_EQ(cancelButtonText(), englishCancel);
-    EXPECT_EQ(lineEditMenuTexts(), englishMenu);
+    EXPECT_EQ(qtTexts(), english);
 }

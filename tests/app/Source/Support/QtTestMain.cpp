@@ -8,13 +8,9 @@
 namespace {
 // What one case's main window kept (the picked scanner, saved scanners) is
 // gone before the next case, also when the cases run in one process.
-class ForgetKeptSettings : public ::testing::EmptyTestEventListener {
-public:
-    explicit ForgetKeptSettings(QString folder) : mFolder(std::move(folder)) {}
-    void OnTestEnd(const ::testing::TestInfo&) override { QDir(mFolder).removeRecursively(); }
-
-private:
-    QString mFolder;
+struct ForgetKeptSettings : ::testing::EmptyTestEventListener {
+    QString folder;
+    void OnTestEnd(const ::testing::TestInfo&) override { QDir(folder).removeRecursively(); }
 };
 } // namespace
 
@@ -40,7 +36,8 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(
-        new ForgetKeptSettings(config.path() + QStringLiteral("/home")));
+    auto* forget = new ForgetKeptSettings;
+    forget->folder = config.path() + QStringLiteral("/home");
+    ::testing::UnitTest::GetInstance()->listeners().Append(forget);
     return RUN_ALL_TESTS();
 }

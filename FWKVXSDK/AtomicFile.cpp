@@ -1,4 +1,4 @@
-#include "AtomicFile.h"
+#include "FWKVXSDK/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdlib>
