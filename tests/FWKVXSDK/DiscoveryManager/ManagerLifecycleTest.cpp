@@ -49,8 +49,7 @@ TEST(ManagerLifecycle, OneWorkerThatSleepsWhileIdle)
     ASSERT_TRUE(before && after);
     EXPECT_LT(*after - *before, 5'000'000) << "an idle worker must not spin";
 
-    // An idle worker ends when closed: it sleeps without a time limit, so only
-    // the close can wake it, and CloseManager returns once it has ended.
+    // An idle worker sleeps without a time limit: only the close wakes and ends it.
     opened.manager->CloseManager();
     EXPECT_TRUE(WaitForThreadCount(baseline, kJoinedThreadGrace));
 }

@@ -117,10 +117,10 @@ TEST_F(CliFleet, OneFailingScannerDoesNotDisturbTheOthers)
         {"bulk-register", "--targets", targets("127.0.0.2 a\n127.0.0.3 b\n127.0.0.9 x\n127.0.0.4 c\n"), "--parallel",
          "4"});
     EXPECT_EQ(run.status, 1);
-    const WebApiFailure nothingListens{WebApiFailure::Reason::ConnectionRefused, 0, ""};
     EXPECT_EQ(sorted(run.outLines()),
               sorted({row("127.0.0.2", 0), row("127.0.0.3", AppError::InvalidPassword),
-                      row("127.0.0.9", AppError::NoDetectScanner, nothingListens), row("127.0.0.4", 0)}));
+                      row("127.0.0.9", AppError::NoDetectScanner, {WebApiFailure::Reason::ConnectionRefused, 0, ""}),
+                      row("127.0.0.4", 0)}));
     EXPECT_EQ(run.err, "");
     for (const char* address : {"127.0.0.2", "127.0.0.4"}) {
         const auto operations = operationsFor(address);

