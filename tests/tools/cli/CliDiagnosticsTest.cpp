@@ -1,8 +1,17 @@
 // What the tool says when a scanner cannot be used, and its request trace.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <regex>
 #include <sstream>
+#include <thread>
 
 #include "AppError.h"
 #include "CliNetworkFixture.h"
@@ -83,6 +92,34 @@ TEST_F(CliDiagnostics, VerboseTraceTellsFailuresApartAndKeepsTheMessages)
         << refused.err;
     // Without --verbose only the message, with its reason.
     EXPECT_EQ(runVantix({"identify", "127.0.0.9"}).err, en("ErrorNoDetectScanner") + " " + en("ReasonRefused") + "\n");
+
+    // A TLS peer offering only anonymous ciphers, which no scanner connection takes.
+    const pid_t tls = ::fork();
+    if (tls == 0) {
+        ::execlp("openssl", "openssl", "s_server", "-quiet", "-nocert", "-no_tls1_3", "-cipher", "aNULL:@SECLEVEL=0",
+                 "-accept", "127.0.0.7:443", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    const auto accepts = [] {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(443);
+        ::inet_pton(AF_INET, "127.0.0.7", &address.sin_addr);
+        const int probe = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const bool connected = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+        ::close(probe);
+        return connected;
+    };
+    for (int tries = 0; tries < 500 && !accepts(); ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    const auto handshake = runVantix({"identify", "127.0.0.7", "--json"});
+    EXPECT_EQ(handshake.status, 1);
+    ASSERT_EQ(handshake.outJson().size(), 1u) << handshake.out;
+    EXPECT_EQ(handshake.outJson()[0]["reason"], "tls");
+    EXPECT_EQ(handshake.outJson()[0]["message"], en("ErrorNoDetectScanner") + " " + en("ReasonTls"));
+    ::kill(tls, SIGTERM);
+    ::waitpid(tls, nullptr, 0);
 }
 
 TEST_F(CliDiagnostics, RunsNameTheReasonOfTheRequestThatFailedInJson)
