@@ -2,9 +2,8 @@
 // writer's in its order, turned over at its size limit, for the user alone.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <string>
@@ -15,14 +14,7 @@
 #include "FWKVXSDK/WebApiTrace.h"
 #include "RequestLog.h"
 
-namespace {
-struct stat statOf(const std::string& path)
-{
-    struct stat info {};
-    ::stat(path.c_str(), &info);
-    return info;
-}
-} // namespace
+namespace fs = std::filesystem;
 
 TEST(RequestLog, ManyThreadsWriteWholeLinesAndTheFileTurnsOverAtOneMebibyte)
 {
@@ -38,34 +30,32 @@ TEST(RequestLog, ManyThreadsWriteWholeLinesAndTheFileTurnsOverAtOneMebibyte)
     entry.url = "https://127.0.0.2/api/v1/scanners/\nforged";
     entry.status = 200;
     WebApiTrace::report(entry);
-
     constexpr int kThreads = 4;
     constexpr int kLines = 300; // about 1.2 MB in all: one turn-over
-    std::vector<std::thread> writers;
-    for (int t = 0; t < kThreads; ++t) {
-        writers.emplace_back([t] {
-            for (int i = 0; i < kLines; ++i) {
-                RequestLog::write("writer " + std::to_string(t) + " line " + std::to_string(i) + " " +
-                                  std::string(1000, 'x'));
-            }
-        });
-    }
-    for (auto& writer : writers) {
-        writer.join();
+    {
+        std::vector<std::jthread> writers;
+        for (int t = 0; t < kThreads; ++t) {
+            writers.emplace_back([t] {
+                for (int i = 0; i < kLines; ++i) {
+                    RequestLog::write("writer " + std::to_string(t) + " line " + std::to_string(i) + " " +
+                                      std::string(1000, 'x'));
+                }
+            });
+        }
     }
     RequestLog::stop();
     RequestLog::write("after the stop: nowhere");
 
     std::vector<std::string> lines;
     for (const std::string& path : {RequestLog::filePath() + ".1", RequestLog::filePath()}) {
-        EXPECT_EQ(statOf(path).st_mode & 0777, 0600u) << path;
-        EXPECT_LE(statOf(path).st_size, static_cast<off_t>(RequestLog::kSizeLimit)) << path;
+        EXPECT_EQ(fs::status(path).permissions(), fs::perms(0600)) << path;
+        EXPECT_LE(fs::file_size(path), RequestLog::kSizeLimit) << path;
         std::ifstream file(path);
         for (std::string line; std::getline(file, line);) {
             lines.push_back(line);
         }
     }
-    EXPECT_EQ(statOf(RequestLog::folderPath()).st_mode & 0777, 0700u);
+    EXPECT_EQ(fs::status(RequestLog::folderPath()).permissions(), fs::perms(0700));
     ASSERT_EQ(lines.size(), 1u + kThreads * kLines);
     EXPECT_TRUE(std::regex_match(lines[0], std::regex(".* GET https://127\\.0\\.0\\.2/api/v1/scanners/\\?forged -> 200 .*")))
         << lines[0];

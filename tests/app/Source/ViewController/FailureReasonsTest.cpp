@@ -25,15 +25,6 @@ sockaddr_in httpsPortOf(const char* ip)
     ::inet_pton(AF_INET, ip, &address.sin_addr);
     return address;
 }
-
-bool accepts(const char* ip)
-{
-    const int probe = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const sockaddr_in address = httpsPortOf(ip);
-    const bool connected = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::close(probe);
-    return connected;
-}
 } // namespace
 
 // The one case that waits for the 30-second limit.
@@ -55,7 +46,13 @@ TEST(FailureReasons, TheScannerListsAlertNamesWhyTheScannerDidNotAnswer)
                  "-accept", "127.0.0.7:443", static_cast<char*>(nullptr));
         ::_exit(127);
     }
-    EXPECT_TRUE(QTest::qWaitFor([] { return accepts("127.0.0.7"); }, 10000)) << "openssl s_server did not start";
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        const int probe = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const sockaddr_in address = httpsPortOf("127.0.0.7");
+        const bool connected = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+        ::close(probe);
+        return connected;
+    }, 10000)) << "openssl s_server did not start";
 
     ScreenFlowEnvironment environment;
     VXScanerListViewController screen;
