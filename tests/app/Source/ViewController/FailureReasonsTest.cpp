@@ -4,12 +4,11 @@
 #include <QLineEdit>
 #include <arpa/inet.h>
 #include <netinet/in.h>
-#include <signal.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+#include <thread>
 
 #include "CustomButton.h"
 #include "ScreenTestSupport.h"
@@ -17,13 +16,16 @@
 #include "app/Source/FlowTestSupport.h"
 
 namespace {
-sockaddr_in httpsPortOf(const char* ip)
+// A socket listening at the address's HTTPS port; -1 when it cannot.
+int listeningAt(const char* ip)
 {
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(443);
     ::inet_pton(AF_INET, ip, &address.sin_addr);
-    return address;
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool bound = ::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    return bound && ::listen(listener, 4) == 0 ? listener : -1;
 }
 } // namespace
 
@@ -34,25 +36,16 @@ TEST(FailureReasons, TheScannerListsAlertNamesWhyTheScannerDidNotAnswer)
     ScratchJobStore store;
     SimulatorProcess sim({"--no-mdns", "--scanner", "ip=127.0.0.2,fault.identify.body=truncated"});
     ASSERT_TRUE(sim.ready()) << sim.failure();
-    // Listens, but never accepts: connections wait in the backlog until the client gives up.
-    const int silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const sockaddr_in address = httpsPortOf("127.0.0.3");
-    ASSERT_EQ(::bind(silent, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << "run inside netns-run.sh";
-    ASSERT_EQ(::listen(silent, 4), 0);
-    // Offers only anonymous ciphers, which no scanner connection takes.
-    const pid_t tls = ::fork();
-    if (tls == 0) {
-        ::execlp("openssl", "openssl", "s_server", "-quiet", "-nocert", "-no_tls1_3", "-cipher", "aNULL:@SECLEVEL=0",
-                 "-accept", "127.0.0.7:443", static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    EXPECT_TRUE(QTest::qWaitFor([] {
-        const int probe = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        const sockaddr_in address = httpsPortOf("127.0.0.7");
-        const bool connected = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-        ::close(probe);
-        return connected;
-    }, 10000)) << "openssl s_server did not start";
+    // Never accepts: connections wait in the backlog until the client gives up.
+    const int silent = listeningAt("127.0.0.3");
+    // Answers the TLS greeting in plain HTTP, as a web server without TLS would.
+    const int plain = listeningAt("127.0.0.7");
+    ASSERT_TRUE(silent >= 0 && plain >= 0) << "run inside netns-run.sh";
+    std::jthread plainServer([plain] {
+        for (int peer; (peer = ::accept(plain, nullptr, nullptr)) >= 0; ::close(peer)) {
+            ::send(peer, "HTTP/1.1 400 Bad Request\r\n\r\n", 28, MSG_NOSIGNAL);
+        }
+    });
 
     ScreenFlowEnvironment environment;
     VXScanerListViewController screen;
@@ -70,7 +63,8 @@ TEST(FailureReasons, TheScannerListsAlertNamesWhyTheScannerDidNotAnswer)
     }
     screen.viewWillDisappear();
     screen.viewDidDisappear();
-    ::kill(tls, SIGTERM);
-    ::waitpid(tls, nullptr, 0);
+    ::shutdown(plain, SHUT_RDWR); // ends the accept loop
+    plainServer.join();
+    ::close(plain);
     ::close(silent);
 }
