@@ -22,9 +22,10 @@ packages=(
   # Third-party multicast-DNS responders for the discovery tests; they run only
   # inside the tests' private network namespaces.
   python3-zeroconf avahi-daemon
-  # A private X server with a window manager, and keys pressed as a user does,
-  # for the test that closes the application's window through the window manager.
-  xvfb openbox xdotool libxcb1-dev
+  # A private X server with a window manager, keys pressed as a user does
+  # (xdotool), and a window closed through the window manager as a task bar
+  # does (wmctrl), for the test that closes the application's window.
+  xvfb openbox xdotool wmctrl
   # The accessibility tests: a private session bus (dbus-run-session), the
   # accessibility bus and its registry (at-spi2-core), and an AT-SPI client as
   # a screen reader is one (python3-pyatspi); xprop (x11-utils) tells when the
