@@ -141,7 +141,9 @@ TEST_F(JobList, RemovingOneAsksNothingAndRemovingAllAsksFirst)
 
 TEST_F(JobList, UndoPutsTheLastRemovalBackByteForByteAndNeverOverAJobMadeSince)
 {
-    stored(1), stored(2), stored(3);
+    for (const int number : {1, 2, 3}) {
+        stored(number);
+    }
     // Written by something else than this store: put back exactly as it was.
     std::ofstream(jobFile(2), std::ios::app) << "\n<!-- kept as written -->\n";
     const std::string second = readWholeFile(jobFile(2));
